@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/forms/control.h"
@@ -19,6 +22,21 @@ class ControlArray {
     for (int i = first; i <= last; ++i) {
       items_.push_back(std::make_unique<T>(form, name, i, container));
       items_.back()->MarkArrayElement();
+    }
+  }
+
+  // Elements in different containers, created in the listed order (which is also their
+  // stacking order: a chooser's empty "no fill" strip before the caption drawn on it).
+  // The indexes must form one unbroken range.
+  ControlArray(Form& form, const std::string& name,
+               std::initializer_list<std::pair<int, Control*>> elements) {
+    first_ = elements.begin()->first;
+    for (const auto& element : elements) first_ = std::min(first_, element.first);
+    items_.resize(elements.size());
+    for (const auto& [index, container] : elements) {
+      auto& slot = items_.at(static_cast<size_t>(index - first_));
+      slot = std::make_unique<T>(form, name, index, container);
+      slot->MarkArrayElement();
     }
   }
 
