@@ -1,0 +1,164 @@
+#include "platform/qt/qt_services.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+#include <filesystem>
+
+#include "platform/forms/form.h"
+#include "platform/qt/file_filter.h"
+#include "platform/qt/form_window.h"
+
+namespace taskvane::qt {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// Takes the wait cursor of a running handler away while the user answers a dialog.
+class NormalCursor {
+ public:
+  NormalCursor() {
+    while (QApplication::overrideCursor() != nullptr) {
+      QApplication::restoreOverrideCursor();
+      ++taken_;
+    }
+  }
+  ~NormalCursor() {
+    for (int i = 0; i < taken_; ++i) QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  NormalCursor(const NormalCursor&) = delete;
+  NormalCursor& operator=(const NormalCursor&) = delete;
+
+ private:
+  int taken_ = 0;
+};
+
+QMessageBox::Icon IconOf(int style) {
+  switch (style & 0x70) {
+    case forms::vbCritical:
+      return QMessageBox::Critical;
+    case forms::vbQuestion:
+      return QMessageBox::Question;
+    case forms::vbExclamation:
+      return QMessageBox::Warning;
+    case forms::vbInformation:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+int QtServices::MsgBox(const std::string& text, int style, const std::string& title) {
+  const NormalCursor cursor;
+  QMessageBox box(IconOf(style), Q(title), Q(text), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  if ((style & 7) == forms::vbYesNo) {
+    QPushButton* yes = box.addButton(QStringLiteral("예(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("아니요(&N)"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? forms::vbYes : forms::vbNo;
+  }
+  QPushButton* ok = box.addButton(QStringLiteral("확인"), QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
+  box.exec();
+  return forms::vbOK;
+}
+
+std::optional<std::string> QtServices::FileDialog(bool save, const std::string& filter,
+                                                  const std::string& preset) {
+  const NormalCursor cursor;
+  QFileDialog dialog(QApplication::activeWindow());
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // An existing output file is the convert command's business, not the dialog's.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  const std::vector<NameFilter> filters = ConvertFilter(filter);
+  QStringList names;
+  for (const NameFilter& entry : filters) names << Q(entry.qt_filter);
+  if (!names.isEmpty()) dialog.setNameFilters(names);
+  // A name typed without an extension gets the extension of the chosen filter.
+  auto suffix_for = [&](const QString& name) {
+    const auto index = names.indexOf(name);
+    return index >= 0 ? Q(filters[static_cast<size_t>(index)].default_suffix) : QString();
+  };
+  if (save && !filters.empty()) {
+    dialog.setDefaultSuffix(Q(filters.front().default_suffix));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& name) { dialog.setDefaultSuffix(suffix_for(name)); });
+  }
+  if (!preset.empty()) {
+    const QFileInfo info(Q(preset));
+    if (info.dir().exists()) dialog.setDirectory(info.dir());
+    dialog.selectFile(info.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> QtServices::ShowOpenDialog(const std::string& filter,
+                                                      const std::string& preset) {
+  return FileDialog(false, filter, preset);
+}
+
+std::optional<std::string> QtServices::ShowSaveDialog(const std::string& filter,
+                                                      const std::string& preset) {
+  return FileDialog(true, filter, preset);
+}
+
+std::string QtServices::GetSetting(const std::string& app, const std::string& section,
+                                   const std::string& key, const std::string& default_value) {
+  return store_.Get(app, section, key, default_value);
+}
+
+void QtServices::SaveSetting(const std::string& app, const std::string& section,
+                             const std::string& key, const std::string& value) {
+  store_.Save(app, section, key, value);
+}
+
+void QtServices::ShellOpen(const std::string& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+}
+
+bool QtServices::FileExists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+bool QtServices::FolderExists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_directory(path, error);
+}
+
+DaySerial QtServices::Today() {
+  const QDate today = QDate::currentDate();
+  return DateSerial(today.year(), today.month(), today.day());
+}
+
+void QtServices::ShowModal(forms::Form& form) {
+  const NormalCursor cursor;
+  FormWindow window(form, QApplication::activeWindow());
+  window.setWindowFlag(Qt::Window);
+  window.setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  window.Closed = [&loop] { loop.quit(); };
+  window.show();
+  loop.exec();
+  window.hide();
+  if (form.Unloaded) form.Unloaded();
+}
+
+void QtServices::EndProgram() { QCoreApplication::exit(0); }
+
+}  // namespace taskvane::qt
