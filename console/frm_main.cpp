@@ -1,15 +1,11 @@
 #include "console/frm_main.h"
 
-#include "console/frm_about.h"
-
 namespace taskvane {
 
 frmMain::frmMain(forms::Services& services, Exporters& exporters, BuildVariant variant)
     : MainWindowControls(services, variant), exporters_(exporters) {
   BindEvents();
 }
-
-frmMain::~frmMain() = default;
 
 void frmMain::BindEvents() {
   mnuExit.Click = [this] { mnuExit_Click(); };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,8 +10,6 @@
 
 namespace taskvane {
 
-class frmAbout;
-
 // The main window: its controls (MainWindowControls) and every handler. The constructor
 // binds the controls' events to the handlers; the host calls Form_Load once the window
 // exists. Handlers run to completion on the one user-interface thread.
@@ -20,7 +17,6 @@ class frmMain : public MainWindowControls {
  public:
   frmMain(forms::Services& services, Exporters& exporters,
           BuildVariant variant = BuildVariant::Main);
-  ~frmMain() override;
 
   // Start-up, modes and layout.
   void Form_Load();
@@ -85,7 +81,6 @@ class frmMain : public MainWindowControls {
                  const char* filter, bool save);
 
   Exporters& exporters_;
-  std::unique_ptr<frmAbout> about_;
 };
 
 }  // namespace taskvane
