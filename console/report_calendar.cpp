@@ -47,14 +47,12 @@ void frmMain::cmdGetCalnedar_Click(int Index) {
   MonthView2.Value = preset.value_or(Platform().Today());
 }
 
-void frmMain::MonthView2_DateClick(DaySerial /*DateClicked*/) {
-  // The clicked day is the calendar's value by the time the event arrives.
-  const DaySerial date = MonthView2.Value;
+void frmMain::MonthView2_DateClick(DaySerial DateClicked) {
   auto message = [&](const char* text) { Platform().MsgBox(text, forms::vbOKOnly, kAppTitle); };
   const std::optional<int> k = ReadWholeNumber(MonthView2.Tag);
   if (k && *k >= txtDate.LBound() && *k <= txtDate.UBound()) {
     if (*k % 2 == 1) {
-      txtDate(*k).Text = FormatDate(date);
+      txtDate(*k).Text = FormatDate(DateClicked);
     } else {
       // An end date needs a readable start before it, at most two weeks earlier.
       const std::string& start_text = txtDate(*k - 1).Text;
@@ -62,14 +60,14 @@ void frmMain::MonthView2_DateClick(DaySerial /*DateClicked*/) {
           start_text.empty() ? std::nullopt : ParseDate(start_text);
       if (!start) {
         message(kNoStartDate);
-      } else if (date < *start) {
+      } else if (DateClicked < *start) {
         message(kEndBeforeStart);
         txtDate(*k).Text = "";
-      } else if (date - *start > kMaxPeriodDays) {
+      } else if (DateClicked - *start > kMaxPeriodDays) {
         message(kPeriodTooLong);
         txtDate(*k).Text = "";
       } else {
-        txtDate(*k).Text = FormatDate(date);
+        txtDate(*k).Text = FormatDate(DateClicked);
       }
     }
   }
