@@ -60,20 +60,6 @@ TEST(TaskFieldCatalogue, SixFieldsStandInTwoCategoriesUnderOneNameAndIdentifier)
                                                 "실제 기간", "실제 완료율"}));
 }
 
-TEST(TaskFieldCatalogue, FirstCategoriesListTheirFieldsInOrder) {
-  std::vector<std::string_view> names;
-  for (const TaskField& f : EntriesOf("기본")) names.push_back(f.DisplayName);
-  EXPECT_EQ(names, (std::vector<std::string_view>{"시작 날짜", "완료 날짜", "기간", "남은 기간",
-                                                  "완료율", "자원 이름", "비용", "상태"}));
-  EXPECT_EQ(EntriesOf("기본")[0].Identifier, 188743715);
-  EXPECT_EQ(EntriesOf("기본")[7].Identifier, 188744223);
-  EXPECT_EQ(EntriesOf("초기 계획")[4].DisplayName, "초기 작업 시간");
-  EXPECT_EQ(EntriesOf("초기 계획")[4].Identifier, 188743681);
-  EXPECT_EQ(EntriesOf("실제 작업")[4].Identifier, 188744799);
-  EXPECT_EQ(EntriesOf("완료율")[1].DisplayName, "작업 완료율");
-  EXPECT_EQ(EntriesOf("완료율")[1].Identifier, 188743713);
-}
-
 // The numbered families: member N is named word + N and takes its identifier from the
 // blocks of the field numbering.
 TEST(TaskFieldCatalogue, NumberedFamiliesFollowTheirIdentifierBlocks) {
@@ -94,27 +80,6 @@ TEST(TaskFieldCatalogue, NumberedFamiliesFollowTheirIdentifierBlocks) {
     }
   }
   EXPECT_EQ(EntriesOf("텍스트").back().Identifier, 188744016);
-}
-
-TEST(TaskFieldCatalogue, SingleCostFieldIsOfferedOnlyUnderGeneral) {
-  int found = 0;
-  for (const TaskField& f : TaskFieldCatalogue()) {
-    if (f.DisplayName == "비용") {
-      ++found;
-      EXPECT_EQ(f.Category, "기본");
-      EXPECT_EQ(f.Identifier, 188743685);
-    }
-  }
-  EXPECT_EQ(found, 1);
-}
-
-TEST(TaskFieldKey, IsKeyFollowedByTheNineDigits) {
-  EXPECT_EQ(TaskFieldKey(188743715), "Key188743715");
-  for (const TaskField& f : TaskFieldCatalogue()) {
-    const std::string key = TaskFieldKey(f.Identifier);
-    ASSERT_EQ(key.size(), 12u);
-    EXPECT_EQ(std::stol(key.substr(3)), f.Identifier);
-  }
 }
 
 }  // namespace
