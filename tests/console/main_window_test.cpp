@@ -252,7 +252,8 @@ TEST_F(MainWindowTest, InformationShowsTheAboutBoxModallyAndCloseUnloadsIt) {
     auto& about = dynamic_cast<frmAbout&>(shown);
     caption = about.Caption;
     close_caption = about.cmdClose.Caption;
-    texts = about.lblProgramName.Caption + about.lblDescription.Caption + about.lblNotice.Caption;
+    texts = about.lblProgramName.Caption.get() + about.lblDescription.Caption.get() +
+            about.lblNotice.Caption.get();
     about.Unloaded = [&] { ++unloads; };
     about.cmdClose.RaiseClick();
   };
