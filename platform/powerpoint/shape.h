@@ -117,7 +117,8 @@ class Shapes {
   ReadOnlyProperty<CollectionCountAccess<ppt::Shape>> Count;
 
  private:
-  ppt::Shape& Append(ShapeKind kind, double left, double top, double width, double height);
+  ppt::Shape& Append(ShapeKind kind, double left, double top, double width, double height,
+                     int rows = 0, int columns = 0);
 
   std::vector<std::unique_ptr<ppt::Shape>> items_;
 };

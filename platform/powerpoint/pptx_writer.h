@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "platform/ooxml/package.h"
+#include "platform/powerpoint/presentation.h"
+
+namespace taskvane::ppt {
+
+// Lengths in the file are EMU: 12700 to the point.
+long long ToEmu(double points);
+
+// The Office Open XML presentation of `presentation`: [Content_Types].xml, the package
+// and part relationships, ppt/presentation.xml (4:3 slide of 720 x 540 points), one slide
+// master with one blank layout, the theme (fonts "맑은 고딕"), the presentation, view and
+// table-style properties, and ppt/slides/slideN.xml for each slide in show order.
+ooxml::Package PresentationPackage(const Presentation& presentation);
+
+// ppt/slides/slideN.xml of one slide: its tables as graphic frames (merges as gridSpan /
+// rowSpan with hMerge / vMerge on the covered cells) and its text boxes, in the order
+// added.
+std::string SlideXml(const Slide& slide);
+
+// The parts that are the same in every presentation.
+std::string SlideMasterXml();
+std::string SlideLayoutXml();
+std::string ThemeXml();
+
+}  // namespace taskvane::ppt
