@@ -1,0 +1,83 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/project/file_open_error.h"
+#include "platform/project/mspdi_loader.h"
+#include "platform/project/project.h"
+
+namespace taskvane::project {
+namespace {
+
+// The signature of a compound file, the container of binary .mpp schedules.
+constexpr unsigned char kCompoundFileSignature[8] = {0xD0, 0xCF, 0x11, 0xE0,
+                                                     0xA1, 0xB1, 0x1A, 0xE1};
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// The whole file, or AutomationError 432 saying why it cannot be read.
+std::vector<char> ReadWholeFile(const std::string& path) {
+  if (path.empty()) throw FileOpenError(path, "파일 경로가 비어 있습니다.");
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      throw FileOpenError(path, "파일이 없습니다.");
+    }
+    throw FileOpenError(path,
+                        std::string("파일을 읽을 수 없습니다. (") + std::strerror(errno) + ")");
+  }
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    throw FileOpenError(path, "일반 파일이 아닙니다.");
+  }
+  if (static_cast<unsigned long long>(info.st_size) > kMaxScheduleFileBytes) {
+    throw FileOpenError(path, "파일이 너무 큽니다.");
+  }
+  std::vector<char> bytes(static_cast<size_t>(info.st_size));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      throw FileOpenError(path,
+                          std::string("파일을 읽을 수 없습니다. (") + std::strerror(errno) + ")");
+    }
+    if (got == 0) break;  // the file shrank while being read
+    done += static_cast<size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+}  // namespace
+
+std::shared_ptr<Project> OpenProjectFile(const std::string& path) {
+  std::vector<char> bytes = ReadWholeFile(path);
+  if (bytes.size() >= sizeof kCompoundFileSignature &&
+      std::memcmp(bytes.data(), kCompoundFileSignature, sizeof kCompoundFileSignature) == 0) {
+    throw AutomationError(kErrFileOpen, std::string(kMppFormatMessage));
+  }
+  if (bytes.empty()) throw FileOpenError(path, "빈 파일입니다.");
+  auto data = std::make_unique<ProjectData>(LoadMspdi(bytes.data(), bytes.size(), path));
+  return std::make_shared<Project>(std::move(data));
+}
+
+}  // namespace taskvane::project
