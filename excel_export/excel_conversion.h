@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ struct ExcelConversion {
   MainWindowControls& frmMain;
   // The output path the writer was given; the result is saved here.
   std::string path;
+
+  // How the schedule is opened: the schedule document layer, or a document built in code.
+  std::function<std::shared_ptr<project::Project>(const std::string&)> OpenProjectFile =
+      project::OpenProjectFile;
 
   std::shared_ptr<project::Project> CurrentProject;
   const project::TaskCollection* ProjectTasks = nullptr;

@@ -3,7 +3,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace taskvane {
 
@@ -22,16 +21,14 @@ struct ExcelConversion;
 // Automation errors (no schedule, an unreadable file, a failing member) propagate to the
 // writer's error handler.
 
-// Status text "프로젝트를 여는 중"; CurrentProject = OpenProjectFile(txtMPPFilePathExcel).
+// Status text "프로젝트를 여는 중"; CurrentProject = conv.OpenProjectFile(txtMPPFilePathExcel).
 void OpenSchedule(ExcelConversion& conv);
 
-// Sets frmMain.NotAvailableText from CurrentProject's application version and views.
+// Sets frmMain.NotAvailableText from CurrentProject: "NA" first; then by the application
+// version, compared exactly: "10.0" and "11.0" give "미정", "14.0" "지정 안 함", "12.0"
+// "사용할 수 없음"; any other version looks at the views in order, and the first whose name
+// contains "시트", "배정" or "차트" gives "사용할 수 없음".
 void DetectNotAvailableText(ExcelConversion& conv);
-
-// The rule behind DetectNotAvailableText: "10.0" and "11.0" give "미정", "14.0" gives
-// "지정 안 함", "12.0" gives "사용할 수 없음"; any other version gives "사용할 수 없음" when a
-// view name contains "시트", "배정" or "차트", else "NA". Comparisons are exact.
-std::string NotAvailableTextFor(std::string_view version, const std::vector<std::string>& views);
 
 // Status text "목록 확인 중"; ProjectTasks = CurrentProject.Tasks. Returns the task count.
 int TakeProjectTasks(ExcelConversion& conv);

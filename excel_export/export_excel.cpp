@@ -1,0 +1,38 @@
+#include "excel_export/export_excel.h"
+
+#include "console/main_window_controls.h"
+#include "excel_export/export_excel_dispatch.h"
+#include "excel_export/outline_list.h"
+
+namespace taskvane {
+
+void DispatchExcelConversion(MainWindowControls& frmMain, const std::string& path,
+                             const ExcelWriters& writers) {
+  if (frmMain.lblOption(1).Visible) {
+    if (frmMain.cmbWeeklyOrDaily.Text == std::string("주별")) {
+      writers.ExportGanttByWeek(frmMain, path);
+    } else {
+      writers.ExportGanttByDay(frmMain, path);
+    }
+  } else if (frmMain.lblOption(2).Visible) {
+    writers.ExportOutlineList(frmMain, "Indent", path);
+  } else if (frmMain.lblOption(3).Visible) {
+    writers.ExportOutlineList(frmMain, "Column", path);
+  }
+}
+
+namespace {
+
+void GanttNotAvailable(MainWindowControls& frmMain, const std::string&) {
+  frmMain.Platform().MsgBox("간트 차트 변환은 아직 사용할 수 없습니다.", forms::vbOKOnly,
+                            kAppTitle);
+}
+
+}  // namespace
+
+void ExportExcel(MainWindowControls& frmMain, const std::string& path) {
+  DispatchExcelConversion(frmMain, path,
+                          ExcelWriters{GanttNotAvailable, GanttNotAvailable, ExportOutlineList});
+}
+
+}  // namespace taskvane
