@@ -10,7 +10,9 @@ namespace taskvane::qt {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // Check boxes and option buttons that never change their own state: a click goes to the
 // model, and the model's value comes back through Sync.
@@ -50,9 +52,7 @@ class CheckBoxView : public ControlView {
 class OptionButtonView : public ControlView {
  public:
   OptionButtonView(forms::OptionButton& option, QWidget* parent, FormWindow& window)
-      : ControlView(option),
-        option_(option),
-        widget_(new ModelDrivenButton<QRadioButton>(parent)) {
+      : ControlView(option), option_(option), widget_(new ModelDrivenButton<QRadioButton>(parent)) {
     // The model keeps the options of a container exclusive.
     widget_->setAutoExclusive(false);
     QObject::connect(widget_, &QRadioButton::clicked, widget_, [this, &option, &window] {

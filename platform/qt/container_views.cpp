@@ -1,8 +1,7 @@
+#include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionGroupBox>
-#include <QStylePainter>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
@@ -15,8 +14,9 @@ namespace taskvane::qt {
 
 namespace {
 
-// A frame: an etched border with its caption, or nothing at all when the frame has no
-// border. Children are positioned from its top-left corner, as the toolkit's frame does.
+// A frame: an etched border with its caption set into the top edge, or nothing at all when
+// the frame has no border. Children are positioned from its top-left corner, as the
+// toolkit's frame does; without a caption the border runs along that corner.
 class FrameWidget : public QWidget {
  public:
   using QWidget::QWidget;
@@ -26,16 +26,19 @@ class FrameWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     if (!border) return;
-    QStylePainter painter(this);
-    QStyleOptionGroupBox option;
-    option.initFrom(this);
-    option.text = caption;
-    option.lineWidth = 1;
-    option.midLineWidth = 0;
-    option.textAlignment = Qt::AlignLeft;
-    option.subControls = QStyle::SC_GroupBoxFrame;
-    if (!caption.isEmpty()) option.subControls |= QStyle::SC_GroupBoxLabel;
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect edge = rect().adjusted(0, top, -2, -2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(edge);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(edge.translated(1, 1));
+    if (caption.isEmpty()) return;
+    const QRect text(6, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text, Qt::AlignCenter, caption);
   }
 };
 
@@ -75,7 +78,8 @@ QImage ToImage(const forms::Picture& picture) {
   return image;
 }
 
-// A picture box: its background, its picture at the top-left corner, and a click.
+// A picture box: its background, its picture at the top-left corner, a thin border, and a
+// click.
 class PictureWidget : public QWidget {
  public:
   using QWidget::QWidget;
@@ -86,6 +90,8 @@ class PictureWidget : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     if (!image.isNull()) painter.drawImage(0, 0, image);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&

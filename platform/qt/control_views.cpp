@@ -9,7 +9,9 @@
 
 namespace taskvane::qt {
 
-int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int Px(int twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
 
 QFont FontOf(const forms::Control& control) {
   QFont font;

@@ -55,7 +55,9 @@ FormWindow::FormWindow(forms::Form& form, QWidget* parent) : QMainWindow(parent)
                    [this](QWidget*, QWidget* now) { TrackFocus(now); });
 }
 
-FormWindow::~FormWindow() { form_.SetObserver(nullptr); }
+FormWindow::~FormWindow() {
+  form_.SetObserver(nullptr);
+}
 
 void FormWindow::Build() {
   const std::vector<forms::Control*>& controls = form_.Controls();
@@ -71,8 +73,8 @@ void FormWindow::Build() {
         return IsMenu(*other) && other->Container() == control;
       });
       QMenu* parent_menu = container_view ? SubmenuOf(*container_view) : nullptr;
-      view = MakeMenuView(static_cast<forms::Menu&>(*control), has_items, *menuBar(),
-                          parent_menu, *this);
+      view = MakeMenuView(static_cast<forms::Menu&>(*control), has_items, *menuBar(), parent_menu,
+                          *this);
     } else {
       QWidget* parent =
           container_view && container_view->Widget() ? container_view->Widget() : client_;
@@ -160,19 +162,19 @@ void FormWindow::Sync(forms::Control* control) {
 void FormWindow::SyncForm() {
   const QString caption = QString::fromStdString(form_.Caption);
   if (windowTitle() != caption) setWindowTitle(caption);
-  const int menu_height = menuWidget() && menuWidget()->isVisibleTo(this) &&
-                                  !menuBar()->actions().isEmpty()
-                              ? menuBar()->sizeHint().height()
-                              : 0;
+  const int menu_height =
+      menuWidget() && menuWidget()->isVisibleTo(this) && !menuBar()->actions().isEmpty()
+          ? menuBar()->sizeHint().height()
+          : 0;
   QStatusBar* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
   const int status_height = status && !status->isHidden() ? status->sizeHint().height() : 0;
   int client_width = Px(form_.Width) - kFrameWidthPx;
   int client_height = Px(form_.Height) - kFrameHeightPx - menu_height - status_height;
-  // The content is never cut off, whatever the model's size says.
+  // The rows of controls are never cut off at the bottom, whatever the model's height says
+  // (the widths follow the model: a strip may run across the whole design surface).
   for (QObject* child : client_->children()) {
     auto* widget = qobject_cast<QWidget*>(child);
     if (widget == nullptr || widget->isHidden()) continue;
-    client_width = std::max(client_width, widget->geometry().right() + 1);
     client_height = std::max(client_height, widget->geometry().bottom() + 1);
   }
   const QSize size(client_width, menu_height + client_height + status_height);
@@ -185,7 +187,8 @@ void FormWindow::TrackFocus(QWidget* now) {
        widget = widget->parentWidget()) {
     for (const auto& [control, view] : view_of_) {
       if (view && view->Widget() == widget) {
-        if (form_.ActiveControl() != control) form_.SetFocusTo(const_cast<forms::Control*>(control));
+        if (form_.ActiveControl() != control)
+          form_.SetFocusTo(const_cast<forms::Control*>(control));
         return;
       }
     }

@@ -18,7 +18,7 @@ class ControlView;
 // along the bottom. The model is the truth: every change of a property is mirrored at once,
 // and user input becomes the model's events (RunHandler). The form's Width and Height are
 // the outer size; a fixed allowance for the title bar and borders is taken off, and the
-// content area grows where the controls would otherwise be cut off.
+// content area grows downwards where the lowest controls would otherwise be cut off.
 class FormWindow : public QMainWindow {
  public:
   // Allowance of the window manager's title bar and borders, pixels.

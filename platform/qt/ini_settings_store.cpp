@@ -11,7 +11,9 @@ namespace {
 
 constexpr const char* kOrganisation = "Taskvane";
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // A QSettings object per call: every write reaches the file at once (both programs share
 // it), and QSettings caches the parsed file itself.

@@ -26,12 +26,10 @@ class ListViewView : public ControlView {
       list.SelectedItem =
           selected.isEmpty() ? 0 : widget_->indexOfTopLevelItem(selected.front()) + 1;
     });
-    QObject::connect(widget_, &QTreeWidget::itemClicked, widget_, [&list, &window] {
-      window.RunHandler([&list] { list.RaiseClick(); });
-    });
-    QObject::connect(widget_, &QTreeWidget::itemDoubleClicked, widget_, [&list, &window] {
-      window.RunHandler([&list] { list.RaiseDblClick(); });
-    });
+    QObject::connect(widget_, &QTreeWidget::itemClicked, widget_,
+                     [&list, &window] { window.RunHandler([&list] { list.RaiseClick(); }); });
+    QObject::connect(widget_, &QTreeWidget::itemDoubleClicked, widget_,
+                     [&list, &window] { window.RunHandler([&list] { list.RaiseDblClick(); }); });
   }
   QWidget* Widget() const override { return widget_; }
   void Sync() override {
@@ -44,9 +42,9 @@ class ListViewView : public ControlView {
     if (width > 0 && widget_->columnWidth(0) != width) widget_->setColumnWidth(0, width);
     SyncItems();
     const int selected = list_.SelectedItem;
-    QTreeWidgetItem* want =
-        selected >= 1 && selected <= widget_->topLevelItemCount() ? widget_->topLevelItem(selected - 1)
-                                                                   : nullptr;
+    QTreeWidgetItem* want = selected >= 1 && selected <= widget_->topLevelItemCount()
+                                ? widget_->topLevelItem(selected - 1)
+                                : nullptr;
     const QList<QTreeWidgetItem*> current = widget_->selectedItems();
     if (want == nullptr && !current.isEmpty()) widget_->clearSelection();
     if (want != nullptr && (current.size() != 1 || current.front() != want)) {

@@ -13,17 +13,15 @@ namespace {
 // and Visible are mirrored on its action.
 class MenuView : public ControlView {
  public:
-  MenuView(forms::Menu& menu, bool has_items, QMenuBar& bar, QMenu* parent_menu,
-           FormWindow& window)
+  MenuView(forms::Menu& menu, bool has_items, QMenuBar& bar, QMenu* parent_menu, FormWindow& window)
       : ControlView(menu), menu_(menu) {
     if (has_items) {
       submenu_ = parent_menu ? parent_menu->addMenu(QString()) : bar.addMenu(QString());
       action_ = submenu_->menuAction();
     } else {
       action_ = parent_menu ? parent_menu->addAction(QString()) : bar.addAction(QString());
-      QObject::connect(action_, &QAction::triggered, action_, [&menu, &window] {
-        window.RunHandler([&menu] { menu.RaiseClick(); });
-      });
+      QObject::connect(action_, &QAction::triggered, action_,
+                       [&menu, &window] { window.RunHandler([&menu] { menu.RaiseClick(); }); });
     }
   }
   QWidget* Widget() const override { return nullptr; }

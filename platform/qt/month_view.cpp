@@ -14,7 +14,9 @@ QDate ToQDate(DaySerial day) {
   return QDate(civil.year, civil.month, civil.day);
 }
 
-DaySerial ToSerial(const QDate& date) { return DateSerial(date.year(), date.month(), date.day()); }
+DaySerial ToSerial(const QDate& date) {
+  return DateSerial(date.year(), date.month(), date.day());
+}
 
 // A month calendar. The model's Value is the highlighted day; a click on a day goes to
 // MonthView::UserClickDate, which raises DateClick. The calendar is never smaller than Qt
@@ -25,13 +27,11 @@ class MonthViewView : public ControlView {
       : ControlView(calendar), calendar_(calendar), widget_(new QCalendarWidget(parent)) {
     widget_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     widget_->setGridVisible(false);
-    QObject::connect(widget_, &QCalendarWidget::clicked, widget_,
-                     [this, &calendar, &window](QDate date) {
-                       window.RunHandler([&calendar, date] {
-                         calendar.UserClickDate(ToSerial(date));
-                       });
-                       Sync();
-                     });
+    QObject::connect(
+        widget_, &QCalendarWidget::clicked, widget_, [this, &calendar, &window](QDate date) {
+          window.RunHandler([&calendar, date] { calendar.UserClickDate(ToSerial(date)); });
+          Sync();
+        });
   }
   QWidget* Widget() const override { return widget_; }
   void Sync() override {

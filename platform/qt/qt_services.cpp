@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QUrl>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "platform/forms/form.h"
 #include "platform/qt/file_filter.h"
@@ -19,7 +21,9 @@ namespace taskvane::qt {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // Takes the wait cursor of a running handler away while the user answers a dialog.
 class NormalCursor {
@@ -153,12 +157,19 @@ void QtServices::ShowModal(forms::Form& form) {
   window.setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;
   window.Closed = [&loop] { loop.quit(); };
+  // The form unloads itself (its close button) through Unloaded: close its window.
+  std::function<void()> previous = std::exchange(form.Unloaded, [&window] { window.close(); });
   window.show();
   loop.exec();
   window.hide();
-  if (form.Unloaded) form.Unloaded();
+  form.Unloaded = std::move(previous);
 }
 
-void QtServices::EndProgram() { QCoreApplication::exit(0); }
+void QtServices::EndProgram() {
+  // Leaves the running event loops; the queued quit covers a program that has not entered
+  // its event loop yet.
+  QCoreApplication::exit(0);
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
 
 }  // namespace taskvane::qt

@@ -20,8 +20,8 @@ class QtServices : public forms::Services {
                                             const std::string& preset) override;
   std::optional<std::string> ShowSaveDialog(const std::string& filter,
                                             const std::string& preset) override;
-  std::string GetSetting(const std::string& app, const std::string& section,
-                         const std::string& key, const std::string& default_value) override;
+  std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& default_value) override;
   void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                    const std::string& value) override;
   void ShellOpen(const std::string& path) override;

@@ -1,6 +1,8 @@
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <functional>
 
@@ -11,15 +13,28 @@ namespace taskvane::qt {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
-// A label that reports a click (press and release inside it).
+// A label that reports a click (press and release inside it). Its background covers the
+// model's rectangle only, so a label widened or heightened for its caption does not paint
+// over its neighbours.
 class ClickableLabel : public QLabel {
  public:
   using QLabel::QLabel;
   std::function<void()> clicked;
+  QSize fill_size;
+  QColor fill;
 
  protected:
+  void paintEvent(QPaintEvent* event) override {
+    {
+      QPainter painter(this);
+      painter.fillRect(QRect(QPoint(0, 0), fill_size), fill);
+    }
+    QLabel::paintEvent(event);
+  }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
         clicked) {
@@ -34,16 +49,31 @@ class LabelView : public ControlView {
   LabelView(forms::Label& label, QWidget* parent, FormWindow& window)
       : ControlView(label), label_(label), widget_(new ClickableLabel(parent)) {
     widget_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    widget_->setWordWrap(true);
     widget_->setTextFormat(Qt::PlainText);
     widget_->clicked = [&label, &window] { window.RunHandler([&label] { label.RaiseClick(); }); };
   }
   QWidget* Widget() const override { return widget_; }
   bool Lightweight() const override { return true; }
   void Sync() override {
-    SyncCommon(*widget_);
-    SyncColors(*widget_, true, false);
+    // A caption is never cut off, whatever face renders it: a label with room for one line
+    // keeps its text on one line and grows to it; a taller one wraps its words.
     const QString caption = Q(label_.Caption);
+    const QFontMetrics metrics(FontOf(label_));
+    const bool one_line = Px(label_.Height) < 2 * metrics.height();
+    QSize least;
+    if (!caption.isEmpty()) {
+      least = QSize(one_line ? metrics.horizontalAdvance(caption) + 1 : 0, metrics.height());
+    }
+    SyncCommon(*widget_, least);
+    SyncColors(*widget_, false, false);
+    const QSize fill_size(Px(label_.Width), Px(label_.Height));
+    const QColor fill = widget_->palette().color(QPalette::Window);
+    if (widget_->fill_size != fill_size || widget_->fill != fill) {
+      widget_->fill_size = fill_size;
+      widget_->fill = fill;
+      widget_->update();
+    }
+    if (widget_->wordWrap() == one_line) widget_->setWordWrap(!one_line);
     if (widget_->text() != caption) widget_->setText(caption);
   }
 
@@ -82,9 +112,8 @@ class ButtonView : public ControlView {
   ButtonView(forms::CommandButton& button, QWidget* parent, FormWindow& window)
       : ControlView(button), button_(button), widget_(new QPushButton(parent)) {
     widget_->setAutoDefault(false);
-    QObject::connect(widget_, &QPushButton::clicked, widget_, [&button, &window] {
-      window.RunHandler([&button] { button.RaiseClick(); });
-    });
+    QObject::connect(widget_, &QPushButton::clicked, widget_,
+                     [&button, &window] { window.RunHandler([&button] { button.RaiseClick(); }); });
   }
   QWidget* Widget() const override { return widget_; }
   void Sync() override {
