@@ -1,0 +1,237 @@
+#include "platform/excel/sheet_model.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "platform/excel/errors.h"
+#include "platform/excel/geometry.h"
+
+namespace taskvane::excel {
+
+namespace {
+
+// Maps old style ids to changed ones, changing each distinct style once.
+class Transition {
+ public:
+  Transition(StyleTable& styles, const std::function<void(Style&)>& change)
+      : styles_(styles), change_(change) {}
+
+  StyleId operator()(StyleId from) {
+    if (from == last_from_) return last_to_;
+    auto it = done_.find(from);
+    StyleId to;
+    if (it != done_.end()) {
+      to = it->second;
+    } else {
+      Style style = styles_.Get(from);
+      change_(style);
+      to = styles_.Intern(style);
+      done_.emplace(from, to);
+    }
+    last_from_ = from;
+    last_to_ = to;
+    return to;
+  }
+
+ private:
+  StyleTable& styles_;
+  const std::function<void(Style&)>& change_;
+  std::unordered_map<StyleId, StyleId> done_;
+  StyleId last_from_ = ~StyleId{0};
+  StyleId last_to_ = 0;
+};
+
+}  // namespace
+
+SheetModel::SheetModel()
+    : column_styles_(kMaxColumns, 0),
+      column_pixels_(kMaxColumns, kStandardColumnPixels),
+      column_custom_(kMaxColumns, false),
+      default_row_height_(kDefaultRowHeight) {}
+
+SheetModel::Row& SheetModel::EnsureRow(long row) {
+  if (static_cast<long>(rows_.size()) < row) rows_.resize(row);
+  return rows_[row - 1];
+}
+
+void SheetModel::Materialize(Row& row, long last_column) {
+  if (static_cast<long>(row.styles.size()) >= last_column) return;
+  row.styles.reserve(last_column);
+  for (long c = static_cast<long>(row.styles.size()) + 1; c <= last_column; ++c) {
+    row.styles.push_back(Inherited(row, c));
+  }
+}
+
+void SheetModel::UpdateLastStyledColumn() {
+  last_styled_column_ = 0;
+  for (long c = kMaxColumns; c >= 1; --c) {
+    if (column_styles_[c - 1] != 0) {
+      last_styled_column_ = c;
+      break;
+    }
+  }
+}
+
+StyleId SheetModel::CellStyle(long row, long column) const {
+  if (row <= static_cast<long>(rows_.size())) {
+    const Row& r = rows_[row - 1];
+    if (column <= static_cast<long>(r.styles.size())) return r.styles[column - 1];
+    return Inherited(r, column);
+  }
+  return column_styles_[column - 1];
+}
+
+void SheetModel::Transform(const Area& area, const std::function<void(Style&)>& change) {
+  Transition map(styles_, change);
+  const bool whole_rows = area.col1 == 1 && area.col2 == kMaxColumns;
+  const bool whole_columns = area.row1 == 1 && area.row2 == kMaxRows;
+
+  if (whole_columns) {
+    for (long c = area.col1; c <= area.col2; ++c) {
+      column_styles_[c - 1] = map(column_styles_[c - 1]);
+    }
+    UpdateLastStyledColumn();
+    for (Row& row : rows_) {
+      if (row.custom_format) {
+        if (whole_rows) {
+          row.style = map(row.style);
+        } else {
+          Materialize(row, area.col2);
+        }
+      }
+      const long last = std::min<long>(area.col2, static_cast<long>(row.styles.size()));
+      for (long c = area.col1; c <= last; ++c) row.styles[c - 1] = map(row.styles[c - 1]);
+    }
+    return;
+  }
+
+  EnsureRow(area.row2);
+  for (long r = area.row1; r <= area.row2; ++r) {
+    Row& row = rows_[r - 1];
+    if (whole_rows) {
+      // Cells of formatted columns become cells of their own before the row takes a
+      // style, so that they keep their column's look under the change.
+      if (!row.custom_format) Materialize(row, last_styled_column_);
+      for (StyleId& id : row.styles) id = map(id);
+      row.style = map(row.custom_format ? row.style : 0);
+      row.custom_format = true;
+    } else {
+      Materialize(row, area.col2);
+      for (long c = area.col1; c <= area.col2; ++c) row.styles[c - 1] = map(row.styles[c - 1]);
+    }
+  }
+}
+
+void SheetModel::ForEachStyle(const Area& area, const std::function<bool(StyleId)>& visit) const {
+  // Columns beyond the last formatted one share style 0 unless a row says otherwise.
+  auto columns = [&](long from, long to) {
+    for (long c = from; c <= std::min(to, last_styled_column_); ++c) {
+      if (!visit(column_styles_[c - 1])) return false;
+    }
+    if (to > last_styled_column_ && !visit(0)) return false;
+    return true;
+  };
+  const long stored_rows = static_cast<long>(rows_.size());
+  for (long r = area.row1; r <= std::min(area.row2, stored_rows); ++r) {
+    const Row& row = rows_[r - 1];
+    const long stored = static_cast<long>(row.styles.size());
+    for (long c = area.col1; c <= std::min(area.col2, stored); ++c) {
+      if (!visit(row.styles[c - 1])) return;
+    }
+    if (area.col2 > stored) {
+      const long from = std::max(area.col1, stored + 1);
+      if (row.custom_format) {
+        if (!visit(row.style)) return;
+      } else if (!columns(from, area.col2)) {
+        return;
+      }
+    }
+  }
+  if (area.row2 > stored_rows) columns(area.col1, area.col2);
+}
+
+const CellValue* SheetModel::Value(long row, long column) const {
+  if (row > static_cast<long>(rows_.size())) return nullptr;
+  const auto& values = rows_[row - 1].values;
+  auto it = std::lower_bound(values.begin(), values.end(), column,
+                             [](const auto& entry, long c) { return entry.first < c; });
+  if (it == values.end() || it->first != column) return nullptr;
+  return &it->second;
+}
+
+void SheetModel::SetValue(long row, long column, CellValue value) {
+  Row& r = EnsureRow(row);
+  Materialize(r, column);
+  auto& values = r.values;
+  auto it = std::lower_bound(values.begin(), values.end(), column,
+                             [](const auto& entry, long c) { return entry.first < c; });
+  const bool found = it != values.end() && it->first == column;
+  if (value.IsEmpty()) {
+    if (found) values.erase(it);
+  } else if (found) {
+    it->second = std::move(value);
+  } else {
+    values.emplace(it, static_cast<std::int32_t>(column), std::move(value));
+  }
+}
+
+void SheetModel::SetColumnPixels(long column, long pixels) {
+  column_pixels_[column - 1] = static_cast<std::uint16_t>(pixels);
+  column_custom_[column - 1] = true;
+}
+
+double SheetModel::RowHeight(long row) const {
+  if (row <= static_cast<long>(rows_.size()) && rows_[row - 1].height_set) {
+    return rows_[row - 1].height;
+  }
+  return default_row_height_;
+}
+
+void SheetModel::SetRowHeight(long row, double points, bool custom) {
+  Row& r = EnsureRow(row);
+  r.height = points;
+  r.height_set = true;
+  r.height_custom = custom;
+}
+
+double SheetModel::ColumnLeft(long column) const {
+  long pixels = 0;
+  for (long c = 1; c < column; ++c) pixels += column_pixels_[c - 1];
+  return pixels * kPointsPerPixel;
+}
+
+double SheetModel::RowTop(long row) const {
+  double top = 0;
+  const long stored = std::min<long>(row - 1, static_cast<long>(rows_.size()));
+  for (long r = 1; r <= stored; ++r) top += RowHeight(r);
+  top += (row - 1 - stored) * default_row_height_;
+  return top;
+}
+
+void SheetModel::Merge(const Area& area) {
+  for (const Area& m : merges_) {
+    if (Intersects(m, area) && !Contains(area, m)) {
+      Refuse("병합된 셀의 일부만 포함하는 범위는 병합할 수 없습니다.");
+    }
+  }
+  std::erase_if(merges_, [&](const Area& m) { return Contains(area, m); });
+  if (area.row1 == area.row2 && area.col1 == area.col2) return;
+  merges_.push_back(area);
+  const long last_row = std::min<long>(area.row2, static_cast<long>(rows_.size()));
+  for (long r = area.row1; r <= last_row; ++r) {
+    auto& values = rows_[r - 1].values;
+    std::erase_if(values, [&](const auto& entry) {
+      return entry.first >= area.col1 && entry.first <= area.col2 &&
+             !(r == area.row1 && entry.first == area.col1);
+    });
+  }
+}
+
+const Area* SheetModel::MergeAt(long row, long column) const {
+  for (const Area& m : merges_) {
+    if (Contains(m, Area{row, column, row, column})) return &m;
+  }
+  return nullptr;
+}
+
+}  // namespace taskvane::excel

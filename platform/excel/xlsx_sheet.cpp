@@ -1,0 +1,298 @@
+#include "platform/excel/xlsx_sheet.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <unordered_map>
+
+#include "platform/excel/a1_reference.h"
+#include "platform/excel/geometry.h"
+#include "platform/excel/worksheet.h"
+#include "platform/ooxml/xml_writer.h"
+
+namespace taskvane::excel {
+
+namespace {
+
+constexpr const char* kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+constexpr const char* kRelationships =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+void AppendNumber(std::string& out, long long value) {
+  char buf[24];
+  auto result = std::to_chars(buf, buf + sizeof buf, value);
+  out.append(buf, result.ptr);
+}
+
+// Text as SpreadsheetML carries it: control characters as _xHHHH_, and a literal
+// "_xHHHH_" protected as _x005F_xHHHH_.
+std::string SpreadsheetText(const std::string& text) {
+  auto is_hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "_x%04X_", c);
+      out += buf;
+    } else if (c == '_' && i + 6 < text.size() && text[i + 1] == 'x' && is_hex(text[i + 2]) &&
+               is_hex(text[i + 3]) && is_hex(text[i + 4]) && is_hex(text[i + 5]) &&
+               text[i + 6] == '_') {
+      out += "_x005F_";
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+class SharedStrings {
+ public:
+  long Index(const std::string& text) {
+    auto [it, inserted] = index_.try_emplace(text, static_cast<long>(texts_.size()));
+    if (inserted) texts_.push_back(&it->first);
+    ++count_;
+    return it->second;
+  }
+
+  std::string Xml() const {
+    if (texts_.empty()) return "";
+    std::string out;
+    ooxml::XmlWriter xml(out);
+    xml.Declaration();
+    xml.Open("sst")
+        .Attr("xmlns", kMain)
+        .Attr("count", count_)
+        .Attr("uniqueCount", static_cast<long long>(texts_.size()));
+    for (const std::string* text : texts_) {
+      xml.Open("si").Open("t");
+      const bool blanks_at_ends =
+          !text->empty() && (std::isspace(static_cast<unsigned char>(text->front())) ||
+                             std::isspace(static_cast<unsigned char>(text->back())));
+      if (blanks_at_ends) xml.Attr("xml:space", "preserve");
+      xml.Text(SpreadsheetText(*text)).Close().Close();
+    }
+    xml.Close();
+    return out;
+  }
+
+ private:
+  std::unordered_map<std::string, long> index_;
+  std::vector<const std::string*> texts_;
+  long long count_ = 0;
+};
+
+std::string DefinedFooter(const detail::PageSetupData& d) {
+  const bool left_picture = !d.left_footer_picture.jpeg.empty();
+  const bool right_picture = !d.right_footer_picture.jpeg.empty();
+  std::string footer;
+  const std::string left = FooterSection(d.left_footer, left_picture);
+  const std::string center = FooterSection(d.center_footer, false);
+  const std::string right = FooterSection(d.right_footer, right_picture);
+  if (!left.empty()) footer += "&L" + left;
+  if (!center.empty()) footer += "&C" + center;
+  if (!right.empty()) footer += "&R" + right;
+  return footer;
+}
+
+// Sheet rows and cells. This runs over every cell of large sheets, so it appends to the
+// output directly; every value written here is a number or an escaped shared-string index.
+void WriteSheetData(std::string& out, const SheetModel& model, const StylesPart& styles,
+                    SharedStrings& strings) {
+  out += "<sheetData>";
+  const auto& rows = model.Rows();
+  for (long r = 1; r <= static_cast<long>(rows.size()); ++r) {
+    const SheetModel::Row& row = rows[r - 1];
+    const long stored = static_cast<long>(row.styles.size());
+    const std::size_t row_start = out.size();
+    out += "<row r=\"";
+    AppendNumber(out, r);
+    out += '"';
+    if (row.custom_format) {
+      out += " s=\"";
+      AppendNumber(out, styles.xf_of_style[row.style]);
+      out += "\" customFormat=\"1\"";
+    }
+    if (row.height_set) {
+      out += " ht=\"";
+      out += ooxml::FormatDouble(row.height);
+      out += row.height_custom ? "\" customHeight=\"1\"" : "\"";
+    }
+    out += '>';
+    const std::size_t cells_start = out.size();
+
+    long previous = 0;
+    auto value = row.values.begin();
+    for (long c = 1; c <= stored; ++c) {
+      const StyleId id = row.styles[c - 1];
+      const bool has_value = value != row.values.end() && value->first == c;
+      const StyleId inherited = row.custom_format ? row.style : model.ColumnStyle(c);
+      if (!has_value && id == inherited) continue;
+      out += "<c";
+      if (c != previous + 1) {  // a cell right after the previous one needs no reference
+        out += " r=\"";
+        out += CellName(r, c);
+        out += '"';
+      }
+      previous = c;
+      const std::uint32_t xf = styles.xf_of_style[id];
+      if (xf != 0) {
+        out += " s=\"";
+        AppendNumber(out, xf);
+        out += '"';
+      }
+      if (!has_value) {
+        out += "/>";
+        continue;
+      }
+      const CellValue& v = value->second;
+      ++value;
+      if (v.IsText()) {
+        out += " t=\"s\"><v>";
+        AppendNumber(out, strings.Index(v.text()));
+      } else {
+        out += "><v>";
+        out += ooxml::FormatDouble(v.number());
+      }
+      out += "</v></c>";
+    }
+
+    if (out.size() == cells_start && !row.custom_format && !row.height_set) {
+      out.resize(row_start);  // nothing to say about this row
+    } else {
+      out += "</row>";
+    }
+  }
+  out += "</sheetData>";
+}
+
+void WriteColumns(ooxml::XmlWriter& xml, const SheetModel& model, const StylesPart& styles) {
+  bool open = false;
+  long c = 1;
+  while (c <= kMaxColumns) {
+    const long pixels = model.ColumnPixels(c);
+    const bool custom = model.ColumnCustom(c);
+    const StyleId style = model.ColumnStyle(c);
+    long last = c;
+    while (last < kMaxColumns && model.ColumnPixels(last + 1) == pixels &&
+           model.ColumnCustom(last + 1) == custom && model.ColumnStyle(last + 1) == style) {
+      ++last;
+    }
+    if (custom || style != 0) {
+      if (!open) xml.Open("cols"), open = true;
+      xml.Open("col").Attr("min", c).Attr("max", last).Attr("width", FileColumnWidth(pixels));
+      if (style != 0) xml.Attr("style", static_cast<long long>(styles.xf_of_style[style]));
+      if (custom) xml.Attr("customWidth", 1);
+      xml.Close();
+    }
+    c = last + 1;
+  }
+  if (open) xml.Close();
+}
+
+std::string Dimension(const SheetModel& model) {
+  long first_row = 0, last_row = 0, first_col = kMaxColumns + 1, last_col = 0;
+  const auto& rows = model.Rows();
+  for (long r = 1; r <= static_cast<long>(rows.size()); ++r) {
+    const auto& row = rows[r - 1];
+    long lo = 0, hi = 0;
+    if (!row.values.empty()) lo = row.values.front().first, hi = row.values.back().first;
+    for (long c = 1; c <= static_cast<long>(row.styles.size()); ++c) {
+      const StyleId inherited = row.custom_format ? row.style : model.ColumnStyle(c);
+      if (row.styles[c - 1] != inherited) {
+        lo = lo == 0 ? c : std::min(lo, c);
+        hi = std::max(hi, c);
+      }
+    }
+    if (hi == 0) continue;
+    if (first_row == 0) first_row = r;
+    last_row = r;
+    first_col = std::min(first_col, lo);
+    last_col = std::max(last_col, hi);
+  }
+  if (first_row == 0) return "A1";
+  const std::string first = CellName(first_row, first_col);
+  const std::string last = CellName(last_row, last_col);
+  return first == last ? first : first + ":" + last;
+}
+
+}  // namespace
+
+std::string FooterSection(const std::string& text, bool has_picture) {
+  if (has_picture) return text;
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) {
+      if (text[i + 1] == 'G') {
+        ++i;
+        continue;
+      }
+      out += text[i];
+      out += text[++i];  // "&&" and every other code stay whole
+      continue;
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+SheetPart WriteSheetPart(const Worksheet& sheet, const StylesPart& styles,
+                         const SheetLinks& links) {
+  const SheetModel& model = sheet.Model();
+  const detail::PageSetupData& page = sheet.PageSetup.Data();
+  SheetPart part;
+  SharedStrings strings;
+  std::string& out = part.xml;
+  ooxml::XmlWriter xml(out);
+  xml.Declaration();
+  xml.Open("worksheet").Attr("xmlns", kMain).Attr("xmlns:r", kRelationships);
+  xml.Open("dimension").Attr("ref", Dimension(model)).Close();
+  xml.Open("sheetViews").Open("sheetView").Attr("tabSelected", 1).Attr("workbookViewId", 0);
+  xml.Close().Close();
+  xml.Open("sheetFormatPr")
+      .Attr("baseColWidth", 8)
+      .Attr("defaultRowHeight", model.DefaultRowHeight());
+  if (model.DefaultRowHeight() != kDefaultRowHeight) xml.Attr("customHeight", 1);
+  xml.Close();
+  WriteColumns(xml, model, styles);
+  xml.Raw("");  // ends any open start tag before the rows are appended directly
+  WriteSheetData(out, model, styles, strings);
+
+  if (!model.Merges().empty()) {
+    xml.Open("mergeCells").Attr("count", static_cast<long long>(model.Merges().size()));
+    for (const Area& m : model.Merges()) {
+      xml.Open("mergeCell")
+          .Attr("ref", CellName(m.row1, m.col1) + ":" + CellName(m.row2, m.col2))
+          .Close();
+    }
+    xml.Close();
+  }
+  if (page.center_horizontally) xml.Open("printOptions").Attr("horizontalCentered", 1).Close();
+  xml.Open("pageMargins")
+      .Attr("left", page.left_margin / 72)
+      .Attr("right", page.right_margin / 72)
+      .Attr("top", page.top_margin / 72)
+      .Attr("bottom", page.bottom_margin / 72)
+      .Attr("header", page.header_margin / 72)
+      .Attr("footer", page.footer_margin / 72)
+      .Close();
+  xml.Open("pageSetup")
+      .Attr("paperSize", 9)
+      .Attr("scale", page.zoom)
+      .Attr("orientation", page.orientation == xlLandscape ? "landscape" : "portrait")
+      .Close();
+  const std::string footer = DefinedFooter(page);
+  if (!footer.empty()) {
+    xml.Open("headerFooter").Element("oddFooter", footer).Close();
+  }
+  if (!links.drawing.empty()) xml.Open("drawing").Attr("r:id", links.drawing).Close();
+  if (!links.footer_pictures.empty()) {
+    xml.Open("legacyDrawingHF").Attr("r:id", links.footer_pictures).Close();
+  }
+  xml.Close();
+  part.shared_strings = strings.Xml();
+  return part;
+}
+
+}  // namespace taskvane::excel
