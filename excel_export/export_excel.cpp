@@ -2,6 +2,7 @@
 
 #include "console/main_window_controls.h"
 #include "excel_export/export_excel_dispatch.h"
+#include "excel_export/gantt.h"
 #include "excel_export/outline_list.h"
 
 namespace taskvane {
@@ -21,18 +22,9 @@ void DispatchExcelConversion(MainWindowControls& frmMain, const std::string& pat
   }
 }
 
-namespace {
-
-void GanttNotAvailable(MainWindowControls& frmMain, const std::string&) {
-  frmMain.Platform().MsgBox("간트 차트 변환은 아직 사용할 수 없습니다.", forms::vbOKOnly,
-                            kAppTitle);
-}
-
-}  // namespace
-
 void ExportExcel(MainWindowControls& frmMain, const std::string& path) {
   DispatchExcelConversion(frmMain, path,
-                          ExcelWriters{GanttNotAvailable, GanttNotAvailable, ExportOutlineList});
+                          ExcelWriters{ExportGanttByWeek, ExportGanttByDay, ExportOutlineList});
 }
 
 }  // namespace taskvane

@@ -64,7 +64,10 @@ void SetUpPage(ExcelConversion& conv, const std::string& PrintTitleRows) {
 }
 
 void SaveReleaseAndOpen(ExcelConversion& conv) {
-  if (conv.Sheet != nullptr) conv.Sheet->SaveAs(conv.path);
+  if (conv.Sheet == nullptr) {
+    throw AutomationError(kErrExcelRefused, "저장할 통합 문서가 없습니다.");
+  }
+  conv.Sheet->SaveAs(conv.path);
   conv.CurrentTask = nullptr;
   conv.ProjectTasks = nullptr;
   conv.CurrentProject.reset();
