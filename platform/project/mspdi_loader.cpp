@@ -413,8 +413,8 @@ ProjectData LoadMspdi(char* buffer, std::size_t size, std::string_view path) {
   // below the one before it; blank lines have no level. A line without a level is at
   // the top.
   for (TaskLine& line : lines) {
-    line.data.outline_level =
-        static_cast<int>(std::clamp<long long>(line.outline_level.value_or(1), -1, 1 << 30));
+    line.data.outline_level = static_cast<int>(
+        std::clamp<long long>(line.outline_level.value_or(1), -(1 << 30), 1 << 30));
   }
   project.tasks = InIdOrder(std::move(lines));
   int previous = 0;

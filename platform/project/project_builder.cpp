@@ -109,6 +109,11 @@ TaskBuilder& TaskBuilder::Resource(std::string_view name, double units) {
   return *this;
 }
 
+ProjectBuilder::ProjectBuilder() {
+  data_.version = std::string(kApplicationVersion);
+  data_.views = DefaultViewNames();
+}
+
 ProjectBuilder& ProjectBuilder::Version(std::string version) {
   data_.version = std::move(version);
   return *this;

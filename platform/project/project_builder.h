@@ -63,7 +63,8 @@ class TaskBuilder {
 
 class ProjectBuilder {
  public:
-  ProjectBuilder() = default;
+  // Starts as Project itself reports: version "16.0" and the application's views.
+  ProjectBuilder();
   ProjectBuilder(const ProjectBuilder&) = delete;
   ProjectBuilder& operator=(const ProjectBuilder&) = delete;
   ProjectBuilder& Version(std::string version);
