@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ooxml/xml_writer.h"
 #include "platform/powerpoint/pptx_writer.h"
@@ -142,7 +143,53 @@ void CellBorder(XmlWriter& xml, std::string_view element, double weight) {
   xml.Close();
 }
 
-void TableCell(XmlWriter& xml, const Table& table, int row, int column) {
+// The grid as the file holds it. A row whose cells are all covered by merges from above
+// (every row but the first of a group merged across all columns) has nothing of its own
+// to show; it is folded into the row above, whose height it adds, and the spans count
+// only the rows that remain. Columns likewise. The slide looks the same, and LibreOffice
+// 7.4, which misplaces a table holding such a row, shows it as PowerPoint does.
+struct FileGrid {
+  std::vector<bool> row_kept;      // by grid row, 1-based
+  std::vector<bool> column_kept;   // by grid column, 1-based
+  std::vector<long long> heights;  // EMU, by grid row; 0 for a folded row
+  std::vector<long long> widths;   // EMU, by grid column; 0 for a folded column
+
+  explicit FileGrid(const Table& table)
+      : row_kept(table.RowCount() + 1, false),
+        column_kept(table.ColumnCount() + 1, false),
+        heights(table.RowCount() + 1, 0),
+        widths(table.ColumnCount() + 1, 0) {
+    for (int r = 1; r <= table.RowCount(); ++r) {
+      for (int c = 1; c <= table.ColumnCount(); ++c) {
+        if (!table.Cell(r, c).IsCovered()) row_kept[r] = column_kept[c] = true;
+      }
+    }
+    // Row 1 and column 1 always hold the top-left cell, so a folded one has a kept one
+    // before it.
+    int last_kept = 1;
+    for (int r = 1; r <= table.RowCount(); ++r) {
+      if (row_kept[r]) last_kept = r;
+      heights[last_kept] += ToEmu(table.RowHeight(r));
+    }
+    last_kept = 1;
+    for (int c = 1; c <= table.ColumnCount(); ++c) {
+      if (column_kept[c]) last_kept = c;
+      widths[last_kept] += ToEmu(table.ColumnWidth(c));
+    }
+  }
+
+  static int Kept(const std::vector<bool>& kept, int first, int last) {
+    int count = 0;
+    for (int i = first; i <= last; ++i) count += kept[i] ? 1 : 0;
+    return count;
+  }
+  int Rows(const CellArea& area) const { return Kept(row_kept, area.row, area.LastRow()); }
+  int Columns(const CellArea& area) const {
+    return Kept(column_kept, area.column, area.LastColumn());
+  }
+};
+
+void TableCell(XmlWriter& xml, const Table& table, const FileGrid& grid, int row, int column) {
   const Cell& cell = table.Cell(row, column);
   const CellArea area = cell.Area();
   xml.Open("a:tc");
@@ -151,8 +198,8 @@ void TableCell(XmlWriter& xml, const Table& table, int row, int column) {
   // writes them.
   const bool first_row = row == area.row;
   const bool first_column = column == area.column;
-  if (first_column && area.columns > 1) xml.Attr("gridSpan", area.columns);
-  if (first_row && area.rows > 1) xml.Attr("rowSpan", area.rows);
+  if (first_column && grid.Columns(area) > 1) xml.Attr("gridSpan", grid.Columns(area));
+  if (first_row && grid.Rows(area) > 1) xml.Attr("rowSpan", grid.Rows(area));
   if (!first_column) xml.Attr("hMerge", 1);
   if (!first_row) xml.Attr("vMerge", 1);
 
@@ -180,10 +227,11 @@ void TableCell(XmlWriter& xml, const Table& table, int row, int column) {
 
 void TableFrame(XmlWriter& xml, const Shape& shape) {
   const Table& table = shape.Table;
+  const FileGrid grid(table);
   long long width = 0;
   long long height = 0;
-  for (int c = 1; c <= table.ColumnCount(); ++c) width += ToEmu(table.ColumnWidth(c));
-  for (int r = 1; r <= table.RowCount(); ++r) height += ToEmu(table.RowHeight(r));
+  for (long long w : grid.widths) width += w;
+  for (long long h : grid.heights) height += h;
 
   xml.Open("p:graphicFrame");
   xml.Open("p:nvGraphicFramePr");
@@ -200,12 +248,15 @@ void TableFrame(XmlWriter& xml, const Shape& shape) {
   xml.Open("a:tblPr").Element("a:tableStyleId", kPlainTableStyle).Close();
   xml.Open("a:tblGrid");
   for (int c = 1; c <= table.ColumnCount(); ++c) {
-    xml.Open("a:gridCol").Attr("w", ToEmu(table.ColumnWidth(c))).Close();
+    if (grid.column_kept[c]) xml.Open("a:gridCol").Attr("w", grid.widths[c]).Close();
   }
   xml.Close();
   for (int r = 1; r <= table.RowCount(); ++r) {
-    xml.Open("a:tr").Attr("h", ToEmu(table.RowHeight(r)));
-    for (int c = 1; c <= table.ColumnCount(); ++c) TableCell(xml, table, r, c);
+    if (!grid.row_kept[r]) continue;
+    xml.Open("a:tr").Attr("h", grid.heights[r]);
+    for (int c = 1; c <= table.ColumnCount(); ++c) {
+      if (grid.column_kept[c]) TableCell(xml, table, grid, r, c);
+    }
     xml.Close();
   }
   xml.Close();          // a:tbl
