@@ -15,7 +15,8 @@ QString Q(const std::string& text) {
 }
 
 // Check boxes and option buttons that never change their own state: a click goes to the
-// model, and the model's value comes back through Sync.
+// model, and the model's value comes back through Sync. As in the toolkit, a click anywhere
+// on the control counts, not only on the box and its text.
 template <class Base>
 class ModelDrivenButton : public Base {
  public:
@@ -23,6 +24,7 @@ class ModelDrivenButton : public Base {
 
  protected:
   void nextCheckState() override {}
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
 };
 
 class CheckBoxView : public ControlView {

@@ -168,14 +168,16 @@ void FormWindow::SyncForm() {
           : 0;
   QStatusBar* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
   const int status_height = status && !status->isHidden() ? status->sizeHint().height() : 0;
-  int client_width = Px(form_.Width) - kFrameWidthPx;
-  int client_height = Px(form_.Height) - kFrameHeightPx - menu_height - status_height;
+  int client_width = std::max(0, Px(form_.Width) - kFrameWidthPx);
+  int client_height = std::max(0, Px(form_.Height) - kFrameHeightPx - menu_height - status_height);
   // The rows of controls are never cut off at the bottom, whatever the model's height says
   // (the widths follow the model: a strip may run across the whole design surface).
   for (QObject* child : client_->children()) {
     auto* widget = qobject_cast<QWidget*>(child);
     if (widget == nullptr || widget->isHidden()) continue;
     client_height = std::max(client_height, widget->geometry().bottom() + 1);
+    // A form without a width of its own is as wide as its content.
+    if (form_.Width <= 0) client_width = std::max(client_width, widget->geometry().right() + 1);
   }
   const QSize size(client_width, menu_height + client_height + status_height);
   if (minimumSize() != size || maximumSize() != size) setFixedSize(size);

@@ -108,7 +108,11 @@ std::optional<std::string> QtServices::FileDialog(bool save, const std::string& 
     dialog.selectFile(info.fileName());
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
+  QString chosen = dialog.selectedFiles().front();
+  // A desktop's own dialog may ignore the default suffix: add it here as well.
+  const QString suffix = save ? suffix_for(dialog.selectedNameFilter()) : QString();
+  if (!suffix.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) chosen += "." + suffix;
+  return chosen.toStdString();
 }
 
 std::optional<std::string> QtServices::ShowOpenDialog(const std::string& filter,

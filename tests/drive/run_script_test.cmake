@@ -1,9 +1,9 @@
-# Runs one driver script test: every part SCRIPT (a list: name.drive, or name.1.drive,
-# name.2.drive, ... in order) runs through DRIVE in a fresh WORK_DIR; the output of the
+# Runs one driver script test: every part of SCRIPT (name.drive, or name.1.drive|name.2.drive|...
+# in order) runs through DRIVE in a fresh WORK_DIR; the output of the
 # parts, each followed by "EXIT <status>", must equal the .expected file of the test.
 # In scripts and the expected file, @WORK@, @SAMPLES@ and @DATA@ stand for WORK_DIR,
 # SAMPLES_DIR and TEST_DATA_DIR. A file name.ini next to the script is copied to
-# @WORK@/settings.ini before the first part.
+# @WORK@/settings.ini (placeholders replaced) before the first part.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
@@ -14,12 +14,15 @@ function(substitute text result)
   set(${result} "${text}" PARENT_SCOPE)
 endfunction()
 
+string(REPLACE "|" ";" SCRIPT "${SCRIPT}")
 list(GET SCRIPT 0 first_part)
 get_filename_component(script_dir "${first_part}" DIRECTORY)
 get_filename_component(script_name "${first_part}" NAME)
 string(REGEX REPLACE "\\..*$" "" test_name "${script_name}")
 if(EXISTS "${script_dir}/${test_name}.ini")
-  file(COPY_FILE "${script_dir}/${test_name}.ini" "${WORK_DIR}/settings.ini")
+  file(READ "${script_dir}/${test_name}.ini" settings_text)
+  substitute("${settings_text}" settings_text)
+  file(WRITE "${WORK_DIR}/settings.ini" "${settings_text}")
 endif()
 
 set(actual "")
@@ -38,6 +41,10 @@ foreach(part IN LISTS SCRIPT)
   math(EXPR index "${index} + 1")
 endforeach()
 
+if(NOT EXISTS "${script_dir}/${test_name}.expected")
+  file(WRITE "${WORK_DIR}/actual.txt" "${actual}")
+  message(FATAL_ERROR "${test_name}.expected is missing; the output is in ${WORK_DIR}/actual.txt")
+endif()
 file(READ "${script_dir}/${test_name}.expected" expected)
 substitute("${expected}" expected)
 if(NOT actual STREQUAL expected)
