@@ -194,7 +194,7 @@ double Table::RowHeight(int row) const {
 
 double Table::GridBorderWeight(int row, int column, int border_type) const {
   Cell(row, column);  // checks the position
-  return const_cast<Table*>(this)->Side(CellArea{row, column, 1, 1}, border_type, 0);
+  return Side(CellArea{row, column, 1, 1}, border_type, 0);
 }
 
 double Table::TotalWidth() const {
@@ -216,6 +216,10 @@ double& Table::Side(const CellArea& area, int border_type, int step) {
     default:
       return vertical_[area.row - 1 + step][area.LastColumn()];
   }
+}
+
+double Table::Side(const CellArea& area, int border_type, int step) const {
+  return const_cast<Table&>(*this).Side(area, border_type, step);
 }
 
 int Table::SideLength(const CellArea& area, int border_type) const {

@@ -149,7 +149,8 @@ class Cell {
  public:
   CellShape Shape;
 
-  // Border 1 top, 2 left, 3 bottom, 4 right (ppBorderTop ...); any other is refused.
+  // Border 1 top, 2 left, 3 bottom, 4 right (ppBorderTop ...); any other is refused. On
+  // a cell of a merged rectangle, the sides of the rectangle.
   ppt::Border Borders(int BorderType);
 
   // Merges the rectangle spanned by this cell and MergeTo into one cell. A rectangle that
@@ -216,6 +217,7 @@ class Table {
   ppt::Cell& At(int row, int column) { return *cells_[row - 1][column - 1]; }
   const ppt::Cell& At(int row, int column) const { return *cells_[row - 1][column - 1]; }
   double& Side(const CellArea& area, int border_type, int step);
+  double Side(const CellArea& area, int border_type, int step) const;
   int SideLength(const CellArea& area, int border_type) const;
   void SetColumnWidth(int column, double points);
   void SetRowHeight(int row, double points);

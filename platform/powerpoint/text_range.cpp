@@ -82,7 +82,8 @@ void TextAccess::Set(const std::string& text) const {
   const int end = range.End();
   // New paragraphs take the formatting of the first paragraph they replace; past the end
   // of the text, that of the last paragraph.
-  Paragraph format = body.paragraphs[begin < end ? begin : body.paragraphs.size() - 1];
+  const int last = static_cast<int>(body.paragraphs.size()) - 1;
+  Paragraph format = body.paragraphs[begin < end ? begin : last];
   std::vector<Paragraph> replacement;
   for (std::string& part : SplitParagraphs(text)) {
     replacement.push_back(format);
