@@ -99,10 +99,11 @@ void SetWidthsAndHeights(GanttSheet& gantt, int task_count) {
   sheet.Columns(ProcessColumn).ColumnWidth = widths.process;
   sheet.Rows(1).RowHeight = 18.75;
   gantt.Block(1, 1, 1, gantt.LastColumn).Font.Size = 14;
-  // Rows 2 to the task count. A schedule of fewer than two tasks would reach row 1 (whose
-  // height the rectangles count on) or row 0 (which does not exist); the block then
-  // stops at row 2.
-  excel::Range body = gantt.Block(2, 1, std::max(task_count, 2), gantt.LastColumn);
+  // The rectangles are placed counting 13.5 pt for every row from row 2 on, so the block
+  // reaches the last row a task can take (four header rows and one row per task), not
+  // just the task count: rows beyond it would keep the taller default height and put
+  // the bars of the last rows into the rows above them.
+  excel::Range body = gantt.Block(2, 1, task_count + 4, gantt.LastColumn);
   body.Font.Size = 8;
   body.RowHeight = 13.5;
   const auto& picColorSet = gantt.conv.frmMain.picColorSet;

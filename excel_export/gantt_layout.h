@@ -25,8 +25,8 @@ void WriteDayColumns(GanttSheet& gantt);
 // "시작 날짜", "완료 날짜" and the captions of the chosen fields in row 3. Sets LastColumn.
 void WriteDateAndFieldHeaders(GanttSheet& gantt);
 
-// Column widths by ExcelVersion, row 1 at 18.75 pt and size 14, rows 2 to the schedule's
-// task count at 13.5 pt and size 8; then the swatch tags are split for the bars.
+// Column widths by ExcelVersion, row 1 at 18.75 pt and size 14, rows 2 to the last row a
+// task can take at 13.5 pt and size 8; then the swatch tags are split for the bars.
 void SetWidthsAndHeights(GanttSheet& gantt, int task_count);
 
 }  // namespace taskvane
