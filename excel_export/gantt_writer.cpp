@@ -12,7 +12,7 @@
 
 namespace taskvane {
 
-void WriteGanttSheet(GanttSheet& gantt) {
+bool WriteGanttSheet(GanttSheet& gantt) {
   ExcelConversion& conv = gantt.conv;
   const bool by_week = gantt.timeline == GanttTimeline::Week;
   conv.WeekCount = 0;
@@ -25,7 +25,7 @@ void WriteGanttSheet(GanttSheet& gantt) {
   gantt.Mark("03");
   PreScanOptions scan;
   scan.read_project_dates = true;
-  if (!PreScanTasks(conv, task_count, scan)) return;
+  if (!PreScanTasks(conv, task_count, scan)) return false;
   CountTimelineDays(gantt);
 
   gantt.Mark("04");
@@ -35,7 +35,7 @@ void WriteGanttSheet(GanttSheet& gantt) {
   if (!by_week && gantt.ExcelVersion == "11.0" && gantt.DayCount > kMaxDaysForExcel2003) {
     conv.frmMain.Platform().MsgBox("엑셀 2003 버전에서 일별 저장은 210 일을 초과할 수 없습니다.",
                                    forms::vbOKOnly, kAppTitle);
-    return;
+    return false;
   }
   conv.Sheet = &conv.Workbook->Sheets(1);
   WriteNameHeaders(gantt);
@@ -51,16 +51,17 @@ void WriteGanttSheet(GanttSheet& gantt) {
 
   WriteTaskRows(gantt, task_count);
   FormatGanttSheet(gantt);
-
-  gantt.Mark("17");
-  SetUpPage(conv, kGanttTitleRows);
-  gantt.Mark("18");
-  SaveReleaseAndOpen(conv);
+  return true;
 }
 
 void RunGanttWriter(GanttSheet& gantt) {
+  ExcelConversion& conv = gantt.conv;
   try {
-    WriteGanttSheet(gantt);
+    if (!WriteGanttSheet(gantt)) return;
+    gantt.Mark("17");
+    SetUpPage(conv, kGanttTitleRows);
+    gantt.Mark("18");
+    SaveReleaseAndOpen(conv);
   } catch (const AutomationError& error) {
     if (gantt.timeline == GanttTimeline::Week) {
       HandleGanttWeekError(gantt, error);

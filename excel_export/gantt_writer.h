@@ -4,15 +4,16 @@ namespace taskvane {
 
 struct GanttSheet;
 
-// The steps both Gantt writers run, in order: open and scan the schedule, create the
-// workbook, lay out the timeline and headers, write the task rows with their bars, format
-// the sheet, set up the page, save, release and open. Returns early after a stop that the
-// steps have already reported (a blank task line, a day sheet too long for the oldest
-// workbook generation). Automation errors reach the caller, whose handler reports them.
-void WriteGanttSheet(GanttSheet& gantt);
+// The steps both Gantt writers run up to the finishing: open and scan the schedule, create
+// the workbook, lay out the timeline and headers, write the task rows with their bars and
+// format the sheet (conv.Sheet). Returns false after a stop that the steps have already
+// reported (a blank task line, a day sheet too long for the oldest workbook generation).
+// Automation errors propagate.
+bool WriteGanttSheet(GanttSheet& gantt);
 
-// WriteGanttSheet under the writer's error handler (HandleGanttWeekError or
-// HandleGanttDayError): nothing escapes but a failure inside the handler itself.
+// The whole writer: WriteGanttSheet, the page setup with title rows 1 to 4, save, release
+// and open, all under the writer's error handler (HandleGanttWeekError or
+// HandleGanttDayError). Nothing escapes but a failure inside the handler itself.
 void RunGanttWriter(GanttSheet& gantt);
 
 }  // namespace taskvane
