@@ -34,13 +34,18 @@ std::string General(double number) {
 std::string Grouped(double number, int decimals, bool group) {
   char buf[400];
   std::snprintf(buf, sizeof buf, "%.*f", decimals, number);
-  std::string text = buf;
+  const std::string text = buf;
   if (!group) return text;
   const auto dot = text.find('.');
-  std::size_t end = dot == std::string::npos ? text.size() : dot;
+  const std::size_t end = dot == std::string::npos ? text.size() : dot;
   const std::size_t start = text[0] == '-' ? 1 : 0;
-  for (std::size_t i = end; i > start + 3; i -= 3) text.insert(i - 3, ",");
-  return text;
+  std::string out = text.substr(0, start);
+  for (std::size_t i = start; i < end; ++i) {
+    if (i > start && (end - i) % 3 == 0) out += ',';
+    out += text[i];
+  }
+  out += text.substr(end);
+  return out;
 }
 
 std::string Date(double serial, const std::string& section) {

@@ -114,7 +114,11 @@ void SetPrintTitleRows(PageSetupData& d, const std::string& rows) {
   }
   d.title_row1 = area->row1;
   d.title_row2 = area->row2;
-  d.print_title_rows = "$" + std::to_string(area->row1) + ":$" + std::to_string(area->row2);
+  std::string text = "$";
+  text += std::to_string(area->row1);
+  text += ":$";
+  text += std::to_string(area->row2);
+  d.print_title_rows = std::move(text);
 }
 
 bool GetCenterHorizontally(const PageSetupData& d) {

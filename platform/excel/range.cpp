@@ -174,6 +174,13 @@ void SetValue(RangeTarget& t, const CellValue& value) {
 
 void SetValueText(RangeTarget& t, std::string_view text) {
   SheetModel& model = ModelOf(t);
+  // A cell holds at most 32,767 UTF-16 units.
+  std::size_t units = 0;
+  for (unsigned char c : text) {
+    if ((c & 0xC0) != 0x80) units += (c >= 0xF0) ? 2 : 1;
+  }
+  if (units > 32767)
+    Refuse("Range 클래스의 Value 속성을 설정할 수 없습니다. 셀에는 32767자까지 넣을 수 있습니다.");
   const std::uint32_t text_format = model.Styles().InternFormat("@");
   for (long r = t.area.row1; r <= t.area.row2; ++r) {
     for (long c = t.area.col1; c <= t.area.col2; ++c) {

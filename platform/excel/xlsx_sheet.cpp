@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
@@ -82,6 +83,12 @@ class SharedStrings {
   std::vector<const std::string*> texts_;
   long long count_ = 0;
 };
+
+// Margins are kept in points; the file takes inches. Rounding to 15 decimals drops the
+// noise of the division (21.6 pt is 0.3 inch, not 0.30000000000000004).
+double Inches(double points) {
+  return std::round(points / 72 * 1e15) / 1e15;
+}
 
 std::string DefinedFooter(const detail::PageSetupData& d) {
   const bool left_picture = !d.left_footer_picture.jpeg.empty();
@@ -270,12 +277,12 @@ SheetPart WriteSheetPart(const Worksheet& sheet, const StylesPart& styles,
   }
   if (page.center_horizontally) xml.Open("printOptions").Attr("horizontalCentered", 1).Close();
   xml.Open("pageMargins")
-      .Attr("left", page.left_margin / 72)
-      .Attr("right", page.right_margin / 72)
-      .Attr("top", page.top_margin / 72)
-      .Attr("bottom", page.bottom_margin / 72)
-      .Attr("header", page.header_margin / 72)
-      .Attr("footer", page.footer_margin / 72)
+      .Attr("left", Inches(page.left_margin))
+      .Attr("right", Inches(page.right_margin))
+      .Attr("top", Inches(page.top_margin))
+      .Attr("bottom", Inches(page.bottom_margin))
+      .Attr("header", Inches(page.header_margin))
+      .Attr("footer", Inches(page.footer_margin))
       .Close();
   xml.Open("pageSetup")
       .Attr("paperSize", 9)
