@@ -13,6 +13,10 @@ namespace taskvane::project {
 inline constexpr std::size_t kMaxScheduleFileBytes = std::size_t{400} << 20;
 inline constexpr std::size_t kMaxTreeBytes = std::size_t{768} << 20;
 
+// An upper estimate, within a factor of two, of the memory the document tree of these
+// bytes would take; a document estimated above kMaxTreeBytes is refused unparsed.
+std::size_t EstimatedTreeBytes(const char* buffer, std::size_t size);
+
 // Reads the schedule held in `buffer` (the whole file; UTF-8 or UTF-16, with or without
 // a byte-order mark), using the buffer as scratch space. Raises AutomationError 432
 // naming `path` when the bytes are not a readable Project XML document.

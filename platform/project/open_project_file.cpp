@@ -6,7 +6,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/project/file_open_error.h"
 #include "platform/project/mspdi_loader.h"
@@ -33,8 +32,14 @@ class FileDescriptor {
   int fd_;
 };
 
+// The bytes of a file; not zero-filled first, since the file fills them at once.
+struct FileBytes {
+  std::unique_ptr<char[]> data;
+  size_t size = 0;
+};
+
 // The whole file, or AutomationError 432 saying why it cannot be read.
-std::vector<char> ReadWholeFile(const std::string& path) {
+FileBytes ReadWholeFile(const std::string& path) {
   if (path.empty()) throw FileOpenError(path, "파일 경로가 비어 있습니다.");
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (file.get() < 0) {
@@ -51,10 +56,11 @@ std::vector<char> ReadWholeFile(const std::string& path) {
   if (static_cast<unsigned long long>(info.st_size) > kMaxScheduleFileBytes) {
     throw FileOpenError(path, "파일이 너무 큽니다.");
   }
-  std::vector<char> bytes(static_cast<size_t>(info.st_size));
+  FileBytes bytes{std::make_unique_for_overwrite<char[]>(static_cast<size_t>(info.st_size)),
+                  static_cast<size_t>(info.st_size)};
   size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+  while (done < bytes.size) {
+    const ssize_t got = ::read(file.get(), bytes.data.get() + done, bytes.size - done);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       throw FileOpenError(path,
@@ -63,20 +69,21 @@ std::vector<char> ReadWholeFile(const std::string& path) {
     if (got == 0) break;  // the file shrank while being read
     done += static_cast<size_t>(got);
   }
-  bytes.resize(done);
+  bytes.size = done;
   return bytes;
 }
 
 }  // namespace
 
 std::shared_ptr<Project> OpenProjectFile(const std::string& path) {
-  std::vector<char> bytes = ReadWholeFile(path);
-  if (bytes.size() >= sizeof kCompoundFileSignature &&
-      std::memcmp(bytes.data(), kCompoundFileSignature, sizeof kCompoundFileSignature) == 0) {
+  FileBytes bytes = ReadWholeFile(path);
+  if (bytes.size >= sizeof kCompoundFileSignature &&
+      std::memcmp(bytes.data.get(), kCompoundFileSignature, sizeof kCompoundFileSignature) == 0) {
     throw AutomationError(kErrFileOpen, std::string(kMppFormatMessage));
   }
-  if (bytes.empty()) throw FileOpenError(path, "빈 파일입니다.");
-  auto data = std::make_unique<ProjectData>(LoadMspdi(bytes.data(), bytes.size(), path));
+  if (bytes.size == 0) throw FileOpenError(path, "빈 파일입니다.");
+  auto data = std::make_unique<ProjectData>(LoadMspdi(bytes.data.get(), bytes.size, path));
+  bytes.data.reset();
   return std::make_shared<Project>(std::move(data));
 }
 

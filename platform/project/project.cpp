@@ -55,7 +55,11 @@ std::string ResourceNamesText(const ProjectData& project, const TaskData& task) 
     if (!text.empty()) text += ",";
     text += project.resource_names[assignment.resource];
     const double percent = std::round(assignment.units * 100);
-    if (percent != 100) text += "[" + FormatDecimal(percent, 0, false, false) + "%]";
+    if (percent != 100) {
+      text += '[';
+      text += FormatDecimal(percent, 0, false, false);
+      text += "%]";
+    }
   }
   return text;
 }

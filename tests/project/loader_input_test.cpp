@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/project/file_open_error.h"
+#include "platform/project/mspdi_loader.h"
 #include "platform/project/project.h"
 #include "tests/project/test_files.h"
 
@@ -338,6 +339,31 @@ TEST(HostileInput, DeepNestingHugeRangesAndLongListsLoad) {
   std::string xml = ProjectXml(TaskXml(1, "Busy", 1));
   xml.insert(xml.find("</Project>"), assignments);
   EXPECT_EQ(Load(xml)->Tasks().Item(1)->GetField(188743729).size(), 20000u * 2 - 1);
+}
+
+TEST(HostileInput, TreeSizeIsEstimatedBeforeParsing) {
+  // One node per element and per text run that is not all blanks, one per attribute.
+  const std::string leaf = "<a>text</a>";
+  const std::string indented = "<a>\n\t<b/>\n</a>";
+  const std::string attributes = "<a x='1' y='2'/>";
+  EXPECT_EQ(EstimatedTreeBytes(leaf.data(), leaf.size()), (2 + 1) * 64u);
+  EXPECT_EQ(EstimatedTreeBytes(indented.data(), indented.size()), (2 + 1) * 64u);
+  EXPECT_EQ(EstimatedTreeBytes(attributes.data(), attributes.size()), (1 + 1) * 64u + 2 * 40u);
+  // UTF-16: the zero bytes count as blanks.
+  const std::string wide("<\0a\0>\0\n\0<\0/\0a\0>\0", 16);
+  EXPECT_EQ(EstimatedTreeBytes(wide.data(), wide.size()), (1 + 1) * 64u);
+
+  // Thirteen and a half million empty elements (54 MB) would take over 860 MB as a tree.
+  std::string flood = "<Project><Tasks>";
+  for (int i = 0; i < 13500000; ++i) flood += "<a/>";
+  flood += "</Tasks></Project>";
+  try {
+    LoadMspdi(flood.data(), flood.size(), "flood.xml");
+    ADD_FAILURE() << "loaded";
+  } catch (const AutomationError& e) {
+    EXPECT_EQ(e.Number, kErrFileOpen);
+    EXPECT_EQ(e.Description, "'flood.xml' 파일을 열 수 없습니다. 파일의 요소가 너무 많습니다.");
+  }
 }
 
 }  // namespace
