@@ -1,0 +1,288 @@
+// The Gantt sheets end to end: writes Project XML schedules of 1,000 and 10,000 tasks over
+// three years (four outline levels, every other task with baselines and progress), then
+// converts each with both writers (open, write, save) with five chosen field columns, and
+// reports the time taken and the peak memory of each conversion. Each conversion runs in a
+// child process of its own so that the peak memory is its own.
+//
+//   gantt_bench                    all four conversions, report and check the targets
+//   gantt_bench --tasks N          one size only
+//   gantt_bench --keep FOLDER      write into FOLDER and keep the files
+//   gantt_bench --convert SCHEDULE OUTPUT week|day
+//                                  one conversion in this process (for a debugger or
+//                                  /usr/bin/time -v); prints seconds, peak MB, saved
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/main_window_controls.h"
+#include "excel_export/gantt.h"
+#include "platform/forms/services.h"
+#include "platform/runtime/date.h"
+
+namespace {
+
+using taskvane::DateSerial;
+using taskvane::DaySerial;
+using taskvane::FormatDate;
+
+// Services of a window nobody looks at: message boxes are printed, as they mean the
+// conversion did not go through.
+class BenchServices : public taskvane::forms::Services {
+ public:
+  int MsgBox(const std::string& text, int, const std::string&) override {
+    std::cerr << "message: " << text << "\n";
+    ++messages;
+    return taskvane::forms::vbOK;
+  }
+  std::optional<std::string> ShowOpenDialog(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ShowSaveDialog(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::string GetSetting(const std::string&, const std::string&, const std::string&,
+                         const std::string& default_value) override {
+    return default_value;
+  }
+  void SaveSetting(const std::string&, const std::string&, const std::string&,
+                   const std::string&) override {}
+  void ShellOpen(const std::string&) override {}
+  bool FileExists(const std::string& path) override { return std::filesystem::exists(path); }
+  bool FolderExists(const std::string& path) override {
+    return std::filesystem::is_directory(path);
+  }
+  DaySerial Today() override { return DateSerial(2025, 6, 30); }
+  void ShowModal(taskvane::forms::Form&) override {}
+  void EndProgram() override {}
+
+  int messages = 0;
+};
+
+std::string Iso(DaySerial day, int hour) {
+  char time[16];
+  std::snprintf(time, sizeof time, "T%02d:00:00", hour);
+  return FormatDate(day) + time;
+}
+
+DaySerial Workday(DaySerial day) {
+  while (taskvane::Weekday(day) == 1 || taskvane::Weekday(day) == 7) ++day;
+  return day;
+}
+
+void Element(std::ostream& out, std::string_view name, const auto& value) {
+  out << "\t\t\t<" << name << '>' << value << "</" << name << ">\n";
+}
+
+void WriteTask(std::ostream& out, int id, int level, bool summary, DaySerial start,
+               DaySerial finish, bool tracked) {
+  const int days = static_cast<int>(finish - start) + 1;
+  const std::string hours = "PT" + std::to_string(days * 8) + "H0M0S";
+  const int percent = tracked ? (id % 3 == 0 ? 100 : 10 * (id % 10)) : 0;
+  out << "\t\t<Task>\n";
+  Element(out, "UID", id);
+  Element(out, "ID", id);
+  Element(out, "Name", "작업 " + std::to_string(id) + " 상세 설계 및 구현");
+  Element(out, "OutlineLevel", level);
+  Element(out, "Summary", summary ? 1 : 0);
+  Element(out, "Start", Iso(start, 8));
+  Element(out, "Finish", Iso(finish, 17));
+  Element(out, "Duration", hours);
+  Element(out, "DurationFormat", 7);
+  Element(out, "Work", hours);
+  Element(out, "Cost", days * 40000);
+  Element(out, "PercentComplete", percent);
+  if (percent > 0) Element(out, "ActualStart", Iso(start, 8));
+  if (percent == 100) Element(out, "ActualFinish", Iso(finish, 17));
+  out << "\t\t\t<ExtendedAttribute>\n\t\t\t\t<FieldID>188743731</FieldID>\n\t\t\t\t<Value>단계 "
+      << id % 7 << "</Value>\n\t\t\t</ExtendedAttribute>\n";
+  if (tracked) {
+    out << "\t\t\t<Baseline>\n\t\t\t\t<Number>0</Number>\n\t\t\t\t<Start>" << Iso(start - 7, 8)
+        << "</Start>\n\t\t\t\t<Finish>" << Iso(finish - 3, 17) << "</Finish>\n\t\t\t\t<Duration>"
+        << hours << "</Duration>\n\t\t\t</Baseline>\n";
+  }
+  out << "\t\t</Task>\n";
+}
+
+// Blocks of 40 tasks: a level-1 summary over three level-2 summaries, each over three
+// level-3 summaries of three level-4 tasks (1 + 3 x (1 + 3 x 4) = 40). Each block covers
+// about a month, and the blocks run one after another over three years.
+void WriteSchedule(const std::string& path, int task_count) {
+  std::ofstream out(path, std::ios::binary);
+  const DaySerial first = DateSerial(2024, 1, 8);
+  const DaySerial last = first + 3 * 365 - 1;
+  out << "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+      << "<Project xmlns=\"http://schemas.microsoft.com/project\">\n"
+      << "\t<SaveVersion>14</SaveVersion>\n\t<Name>gantt-bench.xml</Name>\n"
+      << "\t<StartDate>" << Iso(first, 8) << "</StartDate>\n"
+      << "\t<FinishDate>" << Iso(last, 17) << "</FinishDate>\n"
+      << "\t<MinutesPerDay>480</MinutesPerDay>\n\t<CurrencySymbol>₩</CurrencySymbol>\n"
+      << "\t<CurrencyDigits>0</CurrencyDigits>\n\t<Tasks>\n";
+  const int blocks = (task_count + 39) / 40;
+  const double block_days = 3 * 365.0 / blocks;
+  for (int id = 1; id <= task_count; ++id) {
+    const int block = (id - 1) / 40;
+    const int in_block = (id - 1) % 40;
+    const DaySerial block_start = first + static_cast<DaySerial>(block * block_days);
+    const int span = std::max(5, static_cast<int>(block_days) - 1);
+    int level = 1;
+    bool summary = true;
+    DaySerial start = block_start;
+    DaySerial finish = std::min(last, block_start + span);
+    if (in_block > 0) {
+      const int in_group = (in_block - 1) % 13;  // a level-2 summary and its 12 below
+      const int group = (in_block - 1) / 13;
+      start = block_start + group * span / 3;
+      finish = std::min(last, start + span / 3);
+      level = 2;
+      if (in_group > 0) {
+        const int sub = (in_group - 1) / 4;
+        const int in_sub = (in_group - 1) % 4;
+        start += sub * (span / 9);
+        finish = std::min(last, start + span / 9);
+        level = in_sub == 0 ? 3 : 4;
+        summary = in_sub == 0;
+        if (!summary) start += in_sub - 1;
+      }
+    }
+    WriteTask(out, id, level, summary, Workday(start), Workday(std::max(start, finish)),
+              id % 2 == 0);
+  }
+  out << "\t</Tasks>\n</Project>\n";
+}
+
+double PeakRssMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+struct Outcome {
+  double seconds = 0;
+  double peak_mb = 0;
+  bool ok = false;
+};
+
+// One conversion as the window would start it, in this process.
+int Convert(const std::string& schedule, const std::string& output, bool by_week) {
+  BenchServices services;
+  taskvane::MainWindowControls frmMain(services);
+  frmMain.txtMPPFilePathExcel.Text = schedule;
+  frmMain.txtTitleExcel.Text = "전체 일정표";
+  frmMain.txtPJTNameExcel.Text = "성능 측정";
+  if (!frmMain.cmbZoom.SelectText("70")) {
+    frmMain.cmbZoom.AddItem("70");
+    frmMain.cmbZoom.SelectText("70");
+  }
+  if (!frmMain.cmbStartOutlineforExcel.SelectText("1")) {
+    frmMain.cmbStartOutlineforExcel.AddItem("1");
+    frmMain.cmbStartOutlineforExcel.SelectText("1");
+  }
+  frmMain.cmbBaseline.SelectText("초기계획");
+  frmMain.optRealAndPlan.Value = true;
+  frmMain.lvwListingFields.Add("Key188743709", "기간");
+  frmMain.lvwListingFields.Add("Key188743712", "완료율");
+  frmMain.lvwListingFields.Add("Key188743685", "비용");
+  frmMain.lvwListingFields.Add("Key188743723", "초기계획 시작");
+  frmMain.lvwListingFields.Add("Key188743731", "텍스트1");
+  frmMain.OutputFilePath = output;
+  const auto started = std::chrono::steady_clock::now();
+  if (by_week) {
+    taskvane::ExportGanttByWeek(frmMain, output);
+  } else {
+    taskvane::ExportGanttByDay(frmMain, output);
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  const bool saved = services.messages == 0 && std::filesystem::exists(output);
+  std::printf("%.3f %.1f %d\n", seconds, PeakRssMegabytes(), saved ? 1 : 0);
+  return saved ? 0 : 1;
+}
+
+// Runs Convert in a child process and reads its report.
+Outcome ConvertInChild(const std::string& schedule, const std::string& output, bool by_week) {
+  int pipe_fds[2];
+  if (pipe(pipe_fds) != 0) return {};
+  std::fflush(stdout);  // the child must not repeat what this process has printed
+  const pid_t child = fork();
+  if (child == 0) {
+    close(pipe_fds[0]);
+    dup2(pipe_fds[1], STDOUT_FILENO);
+    const int result = Convert(schedule, output, by_week);
+    std::fflush(stdout);
+    _exit(result);
+  }
+  close(pipe_fds[1]);
+  std::string text;
+  char buffer[256];
+  ssize_t got;
+  while ((got = read(pipe_fds[0], buffer, sizeof buffer)) > 0) text.append(buffer, got);
+  close(pipe_fds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  Outcome outcome;
+  int saved = 0;
+  if (std::sscanf(text.c_str(), "%lf %lf %d", &outcome.seconds, &outcome.peak_mb, &saved) == 3) {
+    outcome.ok = saved == 1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+  return outcome;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<int> sizes{1000, 10000};
+  std::string keep;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--tasks" && i + 1 < argc) {
+      sizes = {std::atoi(argv[++i])};
+    } else if (arg == "--keep" && i + 1 < argc) {
+      keep = argv[++i];
+    } else if (arg == "--convert" && i + 3 < argc) {
+      return Convert(argv[i + 1], argv[i + 2], std::string_view(argv[i + 3]) == "week");
+    } else {
+      std::cerr << "usage: gantt_bench [--tasks N] [--keep FOLDER] | --convert SCHEDULE OUTPUT "
+                   "week|day\n";
+      return 2;
+    }
+  }
+  const std::filesystem::path folder =
+      keep.empty() ? std::filesystem::temp_directory_path() / "taskvane-gantt-bench"
+                   : std::filesystem::path(keep);
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  bool all_within = true;
+  for (int tasks : sizes) {
+    const std::string schedule = (folder / ("schedule-" + std::to_string(tasks) + ".xml")).string();
+    WriteSchedule(schedule, tasks);
+    for (bool by_week : {true, false}) {
+      const std::string name = std::string(by_week ? "week" : "day") + "-" + std::to_string(tasks);
+      const Outcome outcome =
+          ConvertInChild(schedule, (folder / (name + ".xlsx")).string(), by_week);
+      // Targets for the largest schedule: week 1 s and 300 MB, day 6 s and 1 GB.
+      const double time_target = by_week ? 1.0 : 6.0;
+      const double memory_target = by_week ? 300 : 1024;
+      const bool within =
+          outcome.ok &&
+          (tasks < 10000 || (outcome.seconds < time_target && outcome.peak_mb < memory_target));
+      all_within = all_within && within;
+      std::printf("%-10s %6d tasks  %7.3f s  %7.1f MB peak  %s\n", by_week ? "by week" : "by day",
+                  tasks, outcome.seconds, outcome.peak_mb,
+                  !outcome.ok ? "FAILED" : (within ? "ok" : "OUTSIDE the target"));
+    }
+  }
+  if (keep.empty()) std::filesystem::remove_all(folder);
+  return all_within ? 0 : 1;
+}
