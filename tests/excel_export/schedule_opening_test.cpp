@@ -22,13 +22,17 @@ TEST_F(ScheduleOpeningTest, NotAvailableTextByVersionAndViews) {
   const Strings korean = {"달력", "Gantt 차트", "작업 시트"};
   const Strings english = {"Calendar", "Gantt Chart", "Task Sheet", "Resource Sheet"};
   const std::vector<Case> cases = {
+      {"10.0", korean, "미정"},
       {"10.0", english, "미정"},
       {"11.0", korean, "미정"},
+      {"11.0", english, "미정"},
+      {"12.0", korean, "사용할 수 없음"},
       {"12.0", english, "사용할 수 없음"},  // no view is looked at
-      {"14.0", korean, "지정 안 함"},
       {"13.0", korean, "사용할 수 없음"},
       {"13.0", english, "NA"},
-      {"13.0", {}, "NA"},
+      {"14.0", korean, "지정 안 함"},
+      {"14.0", english, "지정 안 함"},
+      {"15.0", {}, "NA"},
       {"15.0", {"Calendar", "작업 배정 현황"}, "사용할 수 없음"},
       {"16.0", {"리소스 시트"}, "사용할 수 없음"},
       {"11.00", english, "NA"},  // versions compare exactly

@@ -101,6 +101,22 @@ TEST_F(WorkbookFinishingTest, RefusedZoomSavesTheSheetAsItStands) {
   EXPECT_EQ(book["cell.A1"], "s:전체 일정표");
 }
 
+// A cell the workbook refuses while the rows are written (an outline level beyond the
+// last column): the warning, and the rows written so far are saved, unformatted.
+TEST_F(WorkbookFinishingTest, RefusalWhileWritingRowsSavesTheRowsSoFar) {
+  AddTasksAtLevels({1, 2, 17000});
+  auto conv = Conversion();
+  RunOutlineList(*conv, "Column");
+  EXPECT_EQ(services.Messages(), Strings{kWarning});
+  EXPECT_EQ(statuses.back(), "준비");
+  WorkbookFacts book = ReadBack(conv->path);
+  EXPECT_EQ(book["cell.A4"], "s:T1");
+  EXPECT_EQ(book["cell.B5"], "s:T2");
+  EXPECT_EQ(book["font.A4"], "11,plain");
+  EXPECT_EQ(book["cell.A1"], "<none>");
+  EXPECT_EQ(book["page.orientation"], "portrait");
+}
+
 // A zoom that is no number is not the workbook's refusal: number and description, and
 // nothing is saved.
 TEST_F(WorkbookFinishingTest, ZoomThatIsNoNumberSavesNothing) {
