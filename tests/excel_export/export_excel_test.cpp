@@ -1,5 +1,3 @@
-#include "excel_export/export_excel.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -56,18 +54,6 @@ TEST_F(DispatchTest, FirstVisibleMarkerDecides) {
     EXPECT_EQ(writers.calls, c.calls);
   }
   EXPECT_TRUE(services.Log.empty());
-}
-
-// The real dispatcher: the indented outline list is written to the path.
-TEST_F(DispatchTest, ExportExcelWritesTheOutlineList) {
-  frmMain.lblOption(1).Visible = false;
-  frmMain.lblOption(2).Visible = true;
-  frmMain.txtMPPFilePathExcel.Text = std::string(TASKVANE_SAMPLES_DIR) + "/sample1.xml";
-  frmMain.OutputFilePath = Output("outline.xlsx");
-  ExportExcel(frmMain, frmMain.OutputFilePath);
-  EXPECT_TRUE(services.Messages().empty()) << services.Messages().front();
-  EXPECT_TRUE(std::filesystem::exists(frmMain.OutputFilePath));
-  EXPECT_EQ(statuses.back(), "준비");
 }
 
 }  // namespace

@@ -104,18 +104,6 @@ TEST_F(RangeFormatTest, EachOperationSetsExactlyItsBorders) {
   }
 }
 
-// Edges are shared with the neighbouring cells: a thin box shows from outside too, and the
-// white row lines take the frame away from the neighbours as well.
-TEST_F(RangeFormatTest, EdgesAreSharedWithNeighbours) {
-  BordersThinBox(Sheet.Range("B2:C3"));
-  EXPECT_EQ(Read(Sheet.Range("B1"), xlEdgeBottom), kThin);
-  EXPECT_EQ(Read(Sheet.Range("D2"), xlEdgeLeft), kThin);
-  BordersWhiteRowLines(Sheet.Range("B2:C3"));
-  EXPECT_EQ(Read(Sheet.Range("B1"), xlEdgeBottom).style, xlNone);
-  EXPECT_EQ(Read(Sheet.Range("B2"), xlEdgeBottom), kWhite);
-  EXPECT_EQ(Read(Sheet.Range("B3"), xlEdgeTop), kWhite);
-}
-
 TEST_F(RangeFormatTest, HeaderLookOnBlockAndSingleCell) {
   for (const char* block : {"A3:F3", "A3"}) {
     SCOPED_TRACE(block);
