@@ -1,7 +1,7 @@
 #include "tests/ppt_report/report_fixture.h"
 
-#include <atomic>
 #include <unistd.h>
+#include <atomic>
 
 #include "ppt_report/export_weekly_report.h"
 
@@ -11,16 +11,17 @@ namespace {
 
 std::filesystem::path FreshFolder() {
   static std::atomic<int> counter{0};
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("tv_ppt_report_" + std::to_string(getpid()) + "_" +
-                       std::to_string(counter++));
+  const auto folder =
+      std::filesystem::temp_directory_path() /
+      ("tv_ppt_report_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
   std::filesystem::create_directories(folder);
   return folder;
 }
 
 }  // namespace
 
-WeeklyReportTest::WeeklyReportTest() : folder(FreshFolder()), output((folder / "report.pptx").string()) {
+WeeklyReportTest::WeeklyReportTest()
+    : folder(FreshFolder()), output((folder / "report.pptx").string()) {
   form.txtTitlePPT.Text = "주간 보고";
   form.txtPJTNamePPT.Text = "신규 시스템 구축";
   form.txtMPPFilePathPPT.Text = "plan.xml";
@@ -31,6 +32,7 @@ WeeklyReportTest::WeeklyReportTest() : folder(FreshFolder()), output((folder / "
   for (const char* level : {"1", "2", "3", "4"}) form.cmbStartOutline.AddItem(level);
   form.cmbStartOutline.SelectText("1");
   form.optUseCurrent.Value = true;
+  form.chkExecuteConvertlFile.Value = forms::vbUnchecked;
   form.stbMain.PanelText.OnChange([this](const std::string&) {
     statuses.push_back(form.stbMain.PanelText);
     if (form.stbMain.PanelText == std::string("Merge 중") && document) {
@@ -75,7 +77,7 @@ std::string WeeklyReportTest::Text(const ppt::Table& table, int row, int column)
   return table.Cell(row, column).Body().Text();
 }
 
-std::vector<std::vector<std::string>> WeeklyReportTest::Grid(const ppt::Table& table) {
+std::vector<std::vector<std::string>> WeeklyReportTest::CellTexts(const ppt::Table& table) {
   std::vector<std::vector<std::string>> grid;
   for (int r = 1; r <= table.RowCount(); ++r) {
     auto& row = grid.emplace_back();

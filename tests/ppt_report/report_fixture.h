@@ -17,8 +17,9 @@ namespace taskvane::testing {
 
 // The report's form over recording services with a filled PowerPoint panel: last period
 // Monday 2024-03-04 to Sunday 2024-03-10, next period 2024-03-11 to 2024-03-17, start level
-// 1, current figures. `Run` converts the schedule of `schedule` (built in code) and keeps
-// the presentation application, so the slides can be read after the report released it.
+// 1, current figures, the result not opened. `Run` converts the schedule of `schedule` (built in
+// code) and keeps the presentation application, so the slides can be read after the report released
+// it.
 class WeeklyReportTest : public ::testing::Test {
  protected:
   WeeklyReportTest();
@@ -39,13 +40,13 @@ class WeeklyReportTest : public ::testing::Test {
   ppt::Table& PeriodTable(int slide = 1) const { return SlideAt(slide).Shapes(1).Table; }
   ppt::Table& TaskTable(int slide = 1) const { return SlideAt(slide).Shapes(2).Table; }
   // Grid texts of a table row by row; a covered cell reads "~".
-  static std::vector<std::vector<std::string>> Grid(const ppt::Table& table);
+  static std::vector<std::vector<std::string>> CellTexts(const ppt::Table& table);
   static std::string Text(const ppt::Table& table, int row, int column);
 
   RecordingServices services;
   MainWindowControls form{services, BuildVariant::Lite};
   project::ProjectBuilder schedule;
-  std::shared_ptr<project::Project> document;   // the schedule the report opened
+  std::shared_ptr<project::Project> document;    // the schedule the report opened
   std::shared_ptr<ppt::Application> powerpoint;  // the report's application
   std::vector<std::string> statuses;             // every status text, in order
   // The schedule's status date whenever the status bar showed "Merge 중".
