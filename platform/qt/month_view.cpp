@@ -1,5 +1,6 @@
 #include <QCalendarWidget>
 #include <QDate>
+#include <QLocale>
 
 #include "platform/qt/control_views.h"
 #include "platform/qt/form_window.h"
@@ -25,6 +26,10 @@ class MonthViewView : public ControlView {
  public:
   MonthViewView(forms::MonthView& calendar, QWidget* parent, FormWindow& window)
       : ControlView(calendar), calendar_(calendar), widget_(new QCalendarWidget(parent)) {
+    // The window is Korean whatever the desktop's language: month and day names too, weeks
+    // from Sunday.
+    widget_->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    widget_->setFirstDayOfWeek(Qt::Sunday);
     widget_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     widget_->setGridVisible(false);
     QObject::connect(

@@ -61,7 +61,7 @@ TEST_F(FormWindowTest, OneWidgetPerControlAtFifteenTwipsAPixelInsideItsContainer
   EXPECT_NE(WidgetOf<QComboBox>(form.cmbCount), nullptr);
   EXPECT_NE(WidgetOf<QTreeWidget>(form.lvwItems), nullptr);
   EXPECT_NE(WidgetOf<QCalendarWidget>(form.calDay), nullptr);
-  EXPECT_NE(WidgetOf<QLabel>(form.lblName), nullptr);
+  EXPECT_NE(window.WidgetOf(form.lblName), nullptr);
   EXPECT_EQ(window.windowTitle(), "견본 창");
   ASSERT_NE(MenuAction("파일"), nullptr);
   EXPECT_NE(MenuAction("종료"), nullptr);
@@ -198,6 +198,37 @@ TEST_F(FormWindowTest, AnErrorEscapingAHandlerIsShownAndTheWindowStays) {
   EXPECT_EQ(shown, "런타임 오류 '1004':\n\n거부되었습니다.");
   EXPECT_FALSE(window.HandlerRunning());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(FormWindowTest, AStatusTextPaintsAtOnceWhileAHandlerRuns) {
+  QLabel* panel = window.statusBar()->findChild<QLabel*>();
+  PaintCounter counter;
+  panel->installEventFilter(&counter);
+  window.show();
+  // Until the window has painted once, the platform may hold paints back.
+  for (int i = 0; i < 200 && counter.paints == 0; ++i) QTest::qWait(10);
+  ASSERT_GT(counter.paints, 0);
+  const int before = counter.paints;
+  int painted_during_handler = -1;
+  window.RunHandler([&] {
+    form.stbMain.PanelText = "1번째 작업 저장 중";
+    // No event loop runs here: only a direct repaint reaches the label.
+    painted_during_handler = counter.paints - before;
+  });
+  EXPECT_GE(painted_during_handler, 1);
+  EXPECT_EQ(panel->text(), "1번째 작업 저장 중");
 }
 
 TEST_F(FormWindowTest, LabelsStayUnderWindowedControlsAndKeepTheirOrder) {

@@ -1,6 +1,8 @@
 // Saves a picture of the main window as the host shows it, for looking at the layout:
 //   window_snapshot OUT.png [lite] [NAME...]
-// NAME: a control clicked before the picture is taken ("mnuConvertPPT", "optConverType(2)").
+//   window_snapshot OUT.png about
+// NAME: a control clicked before the picture is taken ("mnuConvertPPT", "optConverType(2)");
+// "about" takes the picture of the about box instead.
 // Settings come from a fresh empty store, so the window shows its first-start state.
 #include <QApplication>
 #include <QFont>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "builds/real_exporters.h"
+#include "console/frm_about.h"
 #include "console/frm_main.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_services.h"
@@ -40,6 +43,14 @@ int main(int argc, char* argv[]) {
   font.setPointSizeF(9.0);
   QApplication::setFont(font);
 
+  if (argc == 3 && std::string(argv[2]) == "about") {
+    taskvane::qt::QtServices services;
+    taskvane::frmAbout about(services);
+    taskvane::qt::FormWindow window(about);
+    window.show();
+    QApplication::processEvents();
+    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  }
   int first = 2;
   auto variant = taskvane::BuildVariant::Main;
   if (argc > 2 && std::string(argv[2]) == "lite") {
