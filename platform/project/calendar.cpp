@@ -10,65 +10,12 @@ int WeekdayIndex(DaySerial day) {
   return Weekday(day) - 1;
 }  // 0 = Sunday
 
-// The exception covering `day`, or nullptr.
-const CalendarException* ExceptionOn(const CalendarData& calendar, DaySerial day) {
-  const auto& list = calendar.exceptions;
-  auto it = std::partition_point(list.begin(), list.end(),
-                                 [day](const CalendarException& e) { return e.last_day < day; });
-  if (it != list.end() && it->first_day <= day) return &*it;
-  return nullptr;
-}
+// Days outside the years this system handles are taken as the nearest such day.
+const DaySerial kFirstDay = DateSerial(kMinYear, 1, 1);
+const DaySerial kLastDay = DateSerial(kMaxYear, 12, 31);
 
-// The week that rules `day` when no exception covers it: per weekday, the first work
-// week covering the day that defines the weekday, else the ordinary week.
-const DayPattern& WeekPatternOn(const CalendarData& calendar, DaySerial day) {
-  const int weekday = WeekdayIndex(day);
-  for (const WorkWeek& week : calendar.work_weeks) {
-    if (week.first_day <= day && day <= week.last_day && week.days[weekday]) {
-      return *week.days[weekday];
-    }
-  }
-  return calendar.week[weekday];
-}
-
-// The first day after `day` where the rule of WeekPatternOn may change: a work week
-// starts or ends, or an exception starts.
-DaySerial NextBoundary(const CalendarData& calendar, DaySerial day) {
-  DaySerial next = std::numeric_limits<DaySerial>::max();
-  for (const WorkWeek& week : calendar.work_weeks) {
-    if (week.first_day > day) next = std::min(next, week.first_day);
-    if (week.last_day >= day) next = std::min(next, week.last_day + 1);
-  }
-  const auto& list = calendar.exceptions;
-  auto it = std::partition_point(list.begin(), list.end(),
-                                 [day](const CalendarException& e) { return e.first_day <= day; });
-  if (it != list.end()) next = std::min(next, it->first_day);
-  return next;
-}
-
-// Working minutes of whole days first..last (both included).
-long long WholeDays(const CalendarData& calendar, DaySerial first, DaySerial last) {
-  long long total = 0;
-  DaySerial day = first;
-  while (day <= last) {
-    if (const CalendarException* e = ExceptionOn(calendar, day)) {
-      const DaySerial end = std::min(e->last_day, last);
-      total += static_cast<long long>(end - day + 1) * PatternMinutes(e->working_times);
-      day = end + 1;
-      continue;
-    }
-    const DaySerial end = std::min(NextBoundary(calendar, day) - 1, last);
-    // The week rule holds from `day` to `end`: count whole weeks at once.
-    const DaySerial weeks = (end - day + 1) / 7;
-    if (weeks > 0) {
-      long long per_week = 0;
-      for (int i = 0; i < 7; ++i) per_week += PatternMinutes(WeekPatternOn(calendar, day + i));
-      total += weeks * per_week;
-      day += weeks * 7;
-    }
-    for (; day <= end; ++day) total += PatternMinutes(WeekPatternOn(calendar, day));
-  }
-  return total;
+DaySerial Clamp(DaySerial day) {
+  return std::clamp(day, kFirstDay, kLastDay);
 }
 
 }  // namespace
@@ -78,6 +25,146 @@ CalendarData CalendarData::Standard() {
   const DayPattern workday{{8 * 60, 12 * 60}, {13 * 60, 17 * 60}};
   for (int weekday = 1; weekday <= 5; ++weekday) calendar.week[weekday] = workday;
   return calendar;
+}
+
+WorkingTimeCalendar::WorkingTimeCalendar(CalendarData calendar) : calendar_(std::move(calendar)) {
+  for (DayPattern& day : calendar_.week) day = NormalizePattern(std::move(day));
+  for (WorkWeek& week : calendar_.work_weeks) {
+    week.first_day = Clamp(week.first_day);
+    week.last_day = Clamp(week.last_day);
+    for (auto& day : week.days) {
+      if (day) day = NormalizePattern(std::move(*day));
+    }
+  }
+  for (CalendarException& e : calendar_.exceptions) {
+    e.first_day = Clamp(e.first_day);
+    e.last_day = Clamp(e.last_day);
+  }
+  calendar_.exceptions = NormalizeExceptions(std::move(calendar_.exceptions));
+
+  // Segments start wherever a work week starts or ends.
+  std::vector<DaySerial> starts{kFirstDay};
+  for (const WorkWeek& week : calendar_.work_weeks) {
+    if (week.last_day < week.first_day) continue;
+    starts.push_back(week.first_day);
+    if (week.last_day < kLastDay) starts.push_back(week.last_day + 1);
+  }
+  std::sort(starts.begin(), starts.end());
+  starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+  long long before = 0;
+  for (size_t k = 0; k < starts.size(); ++k) {
+    Segment segment;
+    segment.first = starts[k];
+    for (int weekday = 0; weekday < 7; ++weekday) {
+      segment.source[weekday] = -1;
+      for (size_t w = 0; w < calendar_.work_weeks.size(); ++w) {
+        const WorkWeek& week = calendar_.work_weeks[w];
+        if (week.first_day <= segment.first && segment.first <= week.last_day &&
+            week.days[weekday]) {
+          segment.source[weekday] = static_cast<int>(w);
+          break;
+        }
+      }
+      const int source = segment.source[weekday];
+      segment.minutes[weekday] = PatternMinutes(
+          source < 0 ? calendar_.week[weekday] : *calendar_.work_weeks[source].days[weekday]);
+    }
+    segment.before = before;
+    const DaySerial last = k + 1 < starts.size() ? starts[k + 1] - 1 : kLastDay;
+    before += InSegment(segment, segment.first, last);
+    segments_.push_back(segment);
+  }
+
+  adjustment_before_.reserve(calendar_.exceptions.size() + 1);
+  long long adjustment = 0;
+  for (const CalendarException& e : calendar_.exceptions) {
+    adjustment_before_.push_back(adjustment);
+    adjustment += Adjustment(e, e.first_day, e.last_day);
+  }
+  adjustment_before_.push_back(adjustment);
+}
+
+const WorkingTimeCalendar::Segment& WorkingTimeCalendar::SegmentOf(DaySerial day) const {
+  auto it = std::partition_point(segments_.begin(), segments_.end(),
+                                 [day](const Segment& s) { return s.first <= day; });
+  return *(it - 1);  // the first segment starts at kFirstDay
+}
+
+long long WorkingTimeCalendar::InSegment(const Segment& segment, DaySerial first,
+                                         DaySerial last) const {
+  if (last < first) return 0;
+  long long per_week = 0;
+  for (int minutes : segment.minutes) per_week += minutes;
+  const DaySerial days = last - first + 1;
+  long long total = (days / 7) * per_week;
+  for (DaySerial day = first + (days / 7) * 7; day <= last; ++day) {
+    total += segment.minutes[WeekdayIndex(day)];
+  }
+  return total;
+}
+
+long long WorkingTimeCalendar::OrdinaryDays(DaySerial first, DaySerial last) const {
+  first = Clamp(first);
+  last = Clamp(last);
+  if (last < first) return 0;
+  const Segment& a = SegmentOf(first);
+  const Segment& b = SegmentOf(last);
+  if (&a == &b) return InSegment(a, first, last);
+  const Segment& after_a = *(&a + 1);
+  return InSegment(a, first, after_a.first - 1) + (b.before - after_a.before) +
+         InSegment(b, b.first, last);
+}
+
+long long WorkingTimeCalendar::Adjustment(const CalendarException& e, DaySerial first,
+                                          DaySerial last) const {
+  return (last - first + 1) * static_cast<long long>(PatternMinutes(e.working_times)) -
+         OrdinaryDays(first, last);
+}
+
+long long WorkingTimeCalendar::WholeDays(DaySerial first, DaySerial last) const {
+  first = Clamp(first);
+  last = Clamp(last);
+  if (last < first) return 0;
+  long long total = OrdinaryDays(first, last);
+  const auto& list = calendar_.exceptions;
+  const auto begin = std::partition_point(
+      list.begin(), list.end(), [first](const CalendarException& e) { return e.last_day < first; });
+  const auto end = std::partition_point(
+      begin, list.end(), [last](const CalendarException& e) { return e.first_day <= last; });
+  if (begin == end) return total;
+  const auto i = static_cast<size_t>(begin - list.begin());
+  const auto j = static_cast<size_t>(end - list.begin()) - 1;  // last overlapping
+  // The first and the last overlapping exception may stick out of the span; those in
+  // between lie within it.
+  total +=
+      Adjustment(list[i], std::max(first, list[i].first_day), std::min(last, list[i].last_day));
+  if (j > i) {
+    total +=
+        Adjustment(list[j], std::max(first, list[j].first_day), std::min(last, list[j].last_day));
+    total += adjustment_before_[j] - adjustment_before_[i + 1];
+  }
+  return total;
+}
+
+const DayPattern& WorkingTimeCalendar::WorkingTimesOn(DaySerial day) const {
+  const auto& list = calendar_.exceptions;
+  auto it = std::partition_point(list.begin(), list.end(),
+                                 [day](const CalendarException& e) { return e.last_day < day; });
+  if (it != list.end() && it->first_day <= day) return it->working_times;
+  const int weekday = WeekdayIndex(day);
+  const int source = SegmentOf(Clamp(day)).source[weekday];
+  return source < 0 ? calendar_.week[weekday] : *calendar_.work_weeks[source].days[weekday];
+}
+
+long long WorkingTimeCalendar::WorkingMinutes(DateTime from, DateTime to) const {
+  if (to < from) return -WorkingMinutes(to, from);
+  if (from.day == to.day) {
+    return PatternMinutes(WorkingTimesOn(from.day), from.minute, to.minute);
+  }
+  long long total = PatternMinutes(WorkingTimesOn(from.day), from.minute, 1440);
+  total += WholeDays(from.day + 1, to.day - 1);
+  total += PatternMinutes(WorkingTimesOn(to.day), 0, to.minute);
+  return total;
 }
 
 int PatternMinutes(const DayPattern& pattern, int from_minute, int to_minute) {
@@ -104,22 +191,6 @@ DayPattern NormalizePattern(DayPattern pattern) {
     }
   }
   return joined;
-}
-
-const DayPattern& WorkingTimesOn(const CalendarData& calendar, DaySerial day) {
-  if (const CalendarException* e = ExceptionOn(calendar, day)) return e->working_times;
-  return WeekPatternOn(calendar, day);
-}
-
-long long WorkingMinutes(const CalendarData& calendar, DateTime from, DateTime to) {
-  if (to < from) return -WorkingMinutes(calendar, to, from);
-  if (from.day == to.day) {
-    return PatternMinutes(WorkingTimesOn(calendar, from.day), from.minute, to.minute);
-  }
-  long long total = PatternMinutes(WorkingTimesOn(calendar, from.day), from.minute, 1440);
-  if (to.day - from.day > 1) total += WholeDays(calendar, from.day + 1, to.day - 1);
-  total += PatternMinutes(WorkingTimesOn(calendar, to.day), 0, to.minute);
-  return total;
 }
 
 std::vector<CalendarException> NormalizeExceptions(std::vector<CalendarException> exceptions) {

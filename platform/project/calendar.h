@@ -3,19 +3,52 @@
 // Working time on a calendar: which hours of a day are worked, and how many working
 // minutes lie between two points in time.
 
+#include <array>
+#include <vector>
+
 #include "platform/project/schedule_data.h"
 #include "platform/runtime/date.h"
 
 namespace taskvane::project {
 
-// The working times of `day`: an exception covering it, else a work week covering it
-// that defines its weekday, else the ordinary week.
-const DayPattern& WorkingTimesOn(const CalendarData& calendar, DaySerial day);
+// A calendar prepared for questions about working time. Building it sorts the
+// exceptions and sums them up once, so that any span, from minutes to centuries and
+// however many exceptions it crosses, is answered in logarithmic time.
+class WorkingTimeCalendar {
+ public:
+  explicit WorkingTimeCalendar(CalendarData calendar);
+  WorkingTimeCalendar(const WorkingTimeCalendar&) = delete;
+  WorkingTimeCalendar& operator=(const WorkingTimeCalendar&) = delete;
 
-// Working minutes from `from` to `to`; the negative of the reverse when `to` is earlier.
-// Runs in time proportional to the exceptions and work weeks in the range, not to its
-// length in days.
-long long WorkingMinutes(const CalendarData& calendar, DateTime from, DateTime to);
+  // The working times of `day`: an exception covering it, else a work week covering it
+  // that defines its weekday (the first such in the list), else the ordinary week.
+  const DayPattern& WorkingTimesOn(DaySerial day) const;
+
+  // Working minutes from `from` to `to`; the negative of the reverse when `to` is
+  // earlier.
+  long long WorkingMinutes(DateTime from, DateTime to) const;
+
+ private:
+  // A stretch of days over which the same work weeks apply: from `first` to the next
+  // segment's first day.
+  struct Segment {
+    DaySerial first = 0;
+    std::array<int, 7> source{};   // per weekday: index of the work week, or -1 for the week
+    std::array<int, 7> minutes{};  // per weekday: working minutes
+    long long before = 0;          // working minutes of all earlier segments, from kFirstDay
+  };
+
+  const Segment& SegmentOf(DaySerial day) const;
+  long long InSegment(const Segment& segment, DaySerial first, DaySerial last) const;
+  // Whole days first..last, without and with the exceptions.
+  long long OrdinaryDays(DaySerial first, DaySerial last) const;
+  long long WholeDays(DaySerial first, DaySerial last) const;
+  long long Adjustment(const CalendarException& e, DaySerial first, DaySerial last) const;
+
+  CalendarData calendar_;
+  std::vector<Segment> segments_;
+  std::vector<long long> adjustment_before_;  // per exception: sum of the earlier ones
+};
 
 // Sorts exceptions by their first day and cuts overlaps: where two exceptions cover the
 // same day, the one starting earlier wins (of two starting together, the one listed

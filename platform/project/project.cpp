@@ -98,7 +98,7 @@ const std::string& Application::Version() const {
 
 long Application::DateDifference(std::string_view start_text, std::string_view finish_text) const {
   const long long minutes =
-      WorkingMinutes(data_.calendar, DateArgument(start_text), DateArgument(finish_text));
+      calendar_.WorkingMinutes(DateArgument(start_text), DateArgument(finish_text));
   return static_cast<long>(minutes);
 }
 
@@ -195,7 +195,7 @@ std::string Task::GetField(long field_id) const {
     case TaskField::kCost:
       return FormatCost(task.cost, project.currency);
     case TaskField::kStatus:
-      return StatusText(StatusOf(project, task));
+      return StatusText(StatusOf(project, *calendar_, task));
     case TaskField::kBaselineDuration:
       return FormatDays(BaselineOrEmpty(task, 0).duration, per_day, false);
     case TaskField::kBaselineCost:
@@ -236,10 +236,10 @@ std::string Task::GetField(long field_id) const {
 
 // Tasks
 
-TaskCollection::TaskCollection(const ProjectData& data) {
+TaskCollection::TaskCollection(const ProjectData& data, const WorkingTimeCalendar& calendar) {
   tasks_.reserve(data.tasks.size());
   for (const TaskData& task : data.tasks) {
-    if (!task.blank) tasks_.push_back(Task(data, task));
+    if (!task.blank) tasks_.push_back(Task(data, calendar, task));
   }
   lines_.reserve(data.tasks.size());
   size_t next = 0;
@@ -258,7 +258,11 @@ const Task* TaskCollection::Item(int index) const {
 // Project
 
 Project::Project(std::unique_ptr<ProjectData> data)
-    : data_(std::move(data)), application_(*data_), views_(data_->views), tasks_(*data_) {}
+    : data_(std::move(data)),
+      calendar_(std::make_unique<WorkingTimeCalendar>(data_->calendar)),
+      application_(*data_, *calendar_),
+      views_(data_->views),
+      tasks_(*data_, *calendar_) {}
 
 Project::~Project() = default;
 

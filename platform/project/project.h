@@ -30,6 +30,7 @@ namespace taskvane::project {
 struct ProjectData;
 struct TaskData;
 class Project;
+class WorkingTimeCalendar;
 
 // The text this application shows for an undefined date.
 inline constexpr std::string_view kNotAvailableText = "사용할 수 없음";
@@ -63,8 +64,10 @@ class Application {
 
  private:
   friend class Project;
-  explicit Application(const ProjectData& data) : data_(data) {}
+  Application(const ProjectData& data, const WorkingTimeCalendar& calendar)
+      : data_(data), calendar_(calendar) {}
   const ProjectData& data_;
+  const WorkingTimeCalendar& calendar_;
 };
 
 class View {
@@ -126,8 +129,10 @@ class Task {
 
  private:
   friend class TaskCollection;
-  Task(const ProjectData& project, const TaskData& data) : project_(&project), data_(&data) {}
+  Task(const ProjectData& project, const WorkingTimeCalendar& calendar, const TaskData& data)
+      : project_(&project), calendar_(&calendar), data_(&data) {}
   const ProjectData* project_;
+  const WorkingTimeCalendar* calendar_;
   const TaskData* data_;
 };
 
@@ -141,7 +146,7 @@ class TaskCollection {
 
  private:
   friend class Project;
-  explicit TaskCollection(const ProjectData& data);
+  TaskCollection(const ProjectData& data, const WorkingTimeCalendar& calendar);
   std::vector<Task> tasks_;         // the non-blank lines
   std::vector<const Task*> lines_;  // per line: its task, or nullptr for a blank line
 };
@@ -172,6 +177,7 @@ class Project {
 
  private:
   std::unique_ptr<ProjectData> data_;
+  std::unique_ptr<WorkingTimeCalendar> calendar_;  // the project's calendar, prepared
   project::Application application_;
   ViewCollection views_;
   TaskCollection tasks_;

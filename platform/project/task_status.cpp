@@ -1,10 +1,9 @@
 #include "platform/project/task_status.h"
 
-#include "platform/project/calendar.h"
-
 namespace taskvane::project {
 
-TaskStatus StatusOf(const ProjectData& project, const TaskData& task) {
+TaskStatus StatusOf(const ProjectData& project, const WorkingTimeCalendar& calendar,
+                    const TaskData& task) {
   if (task.percent_complete >= 100) return TaskStatus::kComplete;
   const std::optional<DateTime> status_date =
       project.status_date ? project.status_date : project.current_date;
@@ -13,10 +12,10 @@ TaskStatus StatusOf(const ProjectData& project, const TaskData& task) {
   const DateTime day_start{status_date->day, 0};
   bool reached = false;
   if (task.stop) {
-    reached = WorkingMinutes(project.calendar, *task.stop, day_start) <= 0;
+    reached = calendar.WorkingMinutes(*task.stop, day_start) <= 0;
   } else {
     const double done = task.duration * task.percent_complete / 100.0;
-    reached = static_cast<double>(WorkingMinutes(project.calendar, *task.start, day_start)) <= done;
+    reached = static_cast<double>(calendar.WorkingMinutes(*task.start, day_start)) <= done;
   }
   return reached ? TaskStatus::kOnSchedule : TaskStatus::kLate;
 }

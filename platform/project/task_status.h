@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/project/calendar.h"
 #include "platform/project/schedule_data.h"
 
 namespace taskvane::project {
@@ -19,7 +20,8 @@ enum class TaskStatus { kComplete, kOnSchedule, kLate, kFutureTask, kNoData };
 //    have worked its percent complete of its duration from its start.
 // The status date is the schedule's, else its current date; with neither, or a task
 // without a start, there is no data.
-TaskStatus StatusOf(const ProjectData& project, const TaskData& task);
+TaskStatus StatusOf(const ProjectData& project, const WorkingTimeCalendar& calendar,
+                    const TaskData& task);
 
 // "완료", "정상 진행", "지연", "미래 작업"; "" for no data.
 std::string StatusText(TaskStatus status);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/project/calendar.h"
 #include "platform/project/project.h"
 #include "platform/project/project_builder.h"
@@ -271,6 +273,67 @@ TEST(Exceptions, OverlapsAndMergingWithTheBase) {
   EXPECT_EQ(merged[0].last_day, 9);
   EXPECT_EQ(merged[2].first_day, 13);
   EXPECT_EQ(merged[4].last_day, 25);
+}
+
+TEST(WorkingTimeCalendar, SumsAgreeWithCountingDayByDay) {
+  // Random calendars of exceptions and overlapping work weeks over three years: every
+  // span must give what adding up the days one by one gives.
+  std::mt19937 random(20240304);
+  const DaySerial origin = DateSerial(2023, 1, 1);
+  auto pattern = [&]() {
+    DayPattern p;
+    const int from = static_cast<int>(random() % 12) * 60;
+    if (random() % 4 != 0) p.push_back({from, from + static_cast<int>(1 + random() % 600)});
+    return p;
+  };
+  for (int round = 0; round < 20; ++round) {
+    CalendarData data = CalendarData::Standard();
+    for (int i = 0; i < 40; ++i) {
+      const DaySerial first = origin + static_cast<DaySerial>(random() % 1000);
+      data.exceptions.push_back({first, first + static_cast<DaySerial>(random() % 5), pattern()});
+    }
+    for (int i = 0; i < 4; ++i) {
+      WorkWeek week;
+      week.first_day = origin + static_cast<DaySerial>(random() % 1000);
+      week.last_day = week.first_day + static_cast<DaySerial>(random() % 200);
+      for (auto& day : week.days) {
+        if (random() % 2) day = pattern();
+      }
+      data.work_weeks.push_back(week);
+    }
+    const std::vector<CalendarException> exceptions = NormalizeExceptions(data.exceptions);
+    auto reference_day = [&](DaySerial day) {
+      for (const CalendarException& e : exceptions) {
+        if (e.first_day <= day && day <= e.last_day) return PatternMinutes(e.working_times);
+      }
+      const int weekday = Weekday(day) - 1;
+      for (const WorkWeek& week : data.work_weeks) {
+        if (week.first_day <= day && day <= week.last_day && week.days[weekday]) {
+          return PatternMinutes(*week.days[weekday]);
+        }
+      }
+      return PatternMinutes(data.week[weekday]);
+    };
+    const WorkingTimeCalendar calendar(data);
+    for (int query = 0; query < 50; ++query) {
+      const DaySerial a = origin - 10 + static_cast<DaySerial>(random() % 1100);
+      const DaySerial b = a + static_cast<DaySerial>(random() % 400);
+      const int from_minute = static_cast<int>(random() % 1440);
+      const int to_minute = static_cast<int>(random() % 1440);
+      long long expected = 0;
+      for (DaySerial day = a + 1; day < b; ++day) expected += reference_day(day);
+      if (a == b) {
+        expected = PatternMinutes(calendar.WorkingTimesOn(a), from_minute, to_minute);
+      } else {
+        expected += PatternMinutes(calendar.WorkingTimesOn(a), from_minute, 1440) +
+                    PatternMinutes(calendar.WorkingTimesOn(b), 0, to_minute);
+      }
+      ASSERT_EQ(reference_day(a), PatternMinutes(calendar.WorkingTimesOn(a)));
+      if (a == b && to_minute < from_minute) continue;
+      ASSERT_EQ(calendar.WorkingMinutes({a, from_minute}, {b, to_minute}), expected)
+          << "round " << round << " query " << query;
+    }
+  }
 }
 
 }  // namespace
