@@ -23,7 +23,9 @@ const ppt::Paragraph& Format(const ppt::Table& table, int row, int column) {
   return table.Cell(row, column).Body().paragraphs.front();
 }
 
-TEST_F(LastWeekSlideTest, TablesCaptionsAndStatusTexts) {
+// Positions, widths and the caption strips are read back from the file in
+// saved_presentation_test.cpp; here the formatting the file test does not see.
+TEST_F(LastWeekSlideTest, TablesAndStatusTexts) {
   schedule.PercentComplete(45);
   Work("Build", 1, "2024-03-04", "2024-03-07", 1920).Work(1920).PercentComplete(45);
   Run();
@@ -32,33 +34,22 @@ TEST_F(LastWeekSlideTest, TablesCaptionsAndStatusTexts) {
   ppt::Slide& slide = SlideAt(1);
   ASSERT_EQ(slide.Shapes.Count, 4);
 
-  const ppt::Shape& period_shape = slide.Shapes(1);
-  EXPECT_EQ(period_shape.Left, 50);
-  EXPECT_EQ(period_shape.Top, 50);
-  EXPECT_EQ(period_shape.Width, 620);
-  const ppt::Table& period = period_shape.Table;
+  const ppt::Table& period = slide.Shapes(1).Table;
   EXPECT_EQ(CellTexts(period),
             (Grid{{"기간", "2024-03-04 ~ 2024-03-10", "계획진척율", "100%", "실적진척율", "45%"}}));
-  const double period_widths[] = {50, 190, 100, 90, 100, 90};
   for (int c = 1; c <= 6; ++c) {
-    EXPECT_EQ(period.ColumnWidth(c), period_widths[c - 1]);
     EXPECT_EQ(Format(period, 1, c).font_size, c == 4 ? 10 : 12) << c;
     EXPECT_EQ(Format(period, 1, c).alignment, ppt::ppAlignCenter);
     EXPECT_EQ(Format(period, 1, c).baseline_alignment, ppt::ppBaselineAlignCenter);
     ExpectFramed(period, 1, c);
   }
 
-  const ppt::Shape& task_shape = slide.Shapes(2);
-  EXPECT_EQ(task_shape.Left, 50);
-  EXPECT_EQ(task_shape.Top, 80);
-  const ppt::Table& tasks = task_shape.Table;
+  const ppt::Table& tasks = slide.Shapes(2).Table;
   // One data row: nothing is merged and the numbering stays.
   EXPECT_EQ(CellTexts(tasks), (Grid{{"Level 1 (Phase)", "Level 2 (Task)", "Level 3 (Activity)",
                                      "완료예정일", "계획진척율", "실적진척율"},
                                     {"1.Build", "1.0.", "", "03/07", "100%", "45%"}}));
-  const double task_widths[] = {100, 140, 170, 70, 70, 70};
   for (int c = 1; c <= 6; ++c) {
-    EXPECT_EQ(tasks.ColumnWidth(c), task_widths[c - 1]);
     for (int r = 1; r <= 2; ++r) {
       // A data row keeps what the table gives a row appended under the header.
       EXPECT_EQ(Format(tasks, r, c).font_size, 10);
@@ -69,25 +60,8 @@ TEST_F(LastWeekSlideTest, TablesCaptionsAndStatusTexts) {
     EXPECT_EQ(Format(tasks, 2, c).alignment, c >= 4 ? ppt::ppAlignCenter : ppt::ppAlignLeft) << c;
   }
 
-  const ppt::Shape& title = slide.Shapes(3);
-  EXPECT_EQ(title.Body().Text(), "주간 보고 - 지난 주");
-  EXPECT_EQ(std::tie(title.Left, title.Top, title.Width, title.Height),
-            std::make_tuple(0.0, 0.0, 720.0, 31.88));
-  EXPECT_TRUE(title.Fill.Visible);
-  EXPECT_EQ(title.Fill.ForeColor.RGB, ppt::RGB(221, 221, 221));
-  EXPECT_FALSE(title.Line.Visible);
-  EXPECT_EQ(title.Body().paragraphs.front().font_size, 16);
-  EXPECT_TRUE(title.Body().paragraphs.front().bold);
-  EXPECT_EQ(title.Body().paragraphs.front().alignment, ppt::ppAlignLeft);
-  const ppt::Shape& footer = slide.Shapes(4);
-  EXPECT_EQ(footer.Body().Text(), "신규 시스템 구축");
-  EXPECT_EQ(std::tie(footer.Top, footer.Width, footer.Height),
-            std::make_tuple(513.75, 720.0, 26.25));
-  EXPECT_EQ(footer.Fill.ForeColor.RGB, ppt::RGB(221, 221, 221));
-  EXPECT_FALSE(footer.Line.Visible);
-  EXPECT_EQ(footer.Body().paragraphs.front().font_size, 12);
-  EXPECT_FALSE(footer.Body().paragraphs.front().bold);
-  EXPECT_EQ(footer.Body().paragraphs.front().alignment, ppt::ppAlignRight);
+  EXPECT_EQ(std::tie(slide.Shapes(3).Width, slide.Shapes(3).Height), std::make_tuple(720.0, 31.88));
+  EXPECT_EQ(slide.Shapes(4).Height, 26.25);
 
   EXPECT_EQ(statuses,
             (std::vector<std::string>{

@@ -25,38 +25,29 @@ TEST_F(NextWeekSlideTest, TablesOfFourAndFiveColumnsWithTheNextPeriodsRows) {
   ASSERT_EQ(slide.Shapes.Count, 4);
   const ppt::Table& period = PeriodTable(2);
   EXPECT_EQ(CellTexts(period), (Grid{{"기간", "2024-03-11 ~ 2024-03-17", "계획진척율", "86.7%"}}));
-  const double period_widths[] = {110, 270, 120, 120};
   for (int c = 1; c <= 4; ++c) {
     const ppt::Paragraph& format = period.Cell(1, c).Body().paragraphs.front();
-    EXPECT_EQ(period.ColumnWidth(c), period_widths[c - 1]);
     EXPECT_EQ(format.font_size, c == 4 ? 10 : 12);
     EXPECT_EQ(format.alignment, ppt::ppAlignCenter);
     EXPECT_EQ(format.baseline_alignment, ppt::ppBaselineAlignCenter);
     EXPECT_EQ(period.GridBorderWeight(1, c, ppt::ppBorderBottom), 1);
     EXPECT_EQ(period.GridBorderWeight(1, c, ppt::ppBorderLeft), 1);
   }
-  EXPECT_EQ(std::tie(slide.Shapes(1).Left, slide.Shapes(1).Top, slide.Shapes(1).Width),
-            std::make_tuple(50.0, 50.0, 620.0));
 
   const ppt::Table& tasks = TaskTable(2);
-  EXPECT_EQ(std::tie(slide.Shapes(2).Left, slide.Shapes(2).Top), std::make_tuple(50.0, 80.0));
   const Grid grid = CellTexts(tasks);
   ASSERT_EQ(grid.size(), 3u);
   EXPECT_EQ(grid[0], (Row{"Level 1 (Phase)", "Level 2 (Task)", "Level 3 (Activity)", "완료예정일",
                           "계획진척율"}));
   EXPECT_EQ(grid[1], (Row{"Phase", "Mon to Thu", "~", "03/14", "100%"}));
   EXPECT_EQ(grid[2], (Row{"~", "Wed to Wed", "~", "03/20", "60%"}));
-  const double task_widths[] = {110, 150, 200, 80, 80};
   for (int c = 1; c <= 5; ++c) {
-    EXPECT_EQ(tasks.ColumnWidth(c), task_widths[c - 1]);
     EXPECT_EQ(tasks.Cell(1, c).Body().paragraphs.front().alignment, ppt::ppAlignCenter) << c;
     EXPECT_EQ(tasks.GridBorderWeight(1, c, ppt::ppBorderTop), 1);
   }
   for (int r = 1; r <= 3; ++r) EXPECT_EQ(tasks.RowHeight(r), 20);
 
   EXPECT_EQ(slide.Shapes(3).Body().Text(), "주간 보고 - 다음 주");
-  EXPECT_EQ(slide.Shapes(4).Body().Text(), "신규 시스템 구축");
-  EXPECT_EQ(slide.Shapes(4).Top, 513.75);
 }
 
 TEST_F(NextWeekSlideTest, NoTaskInTheNextPeriodStillRatesTheWholeSchedule) {
