@@ -1,6 +1,8 @@
 // Slide 2: the next period's tables, its own filter and status date, its own sums.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/ppt_report/report_fixture.h"
 
 namespace taskvane::testing {
@@ -65,6 +67,15 @@ TEST_F(NextWeekSlideTest, NoTaskInTheNextPeriodStillRatesTheWholeSchedule) {
   EXPECT_EQ(Text(PeriodTable(2), 1, 2), "2024-03-25 ~ 2024-03-31");
   // Slide 1 at 03-10: 960 done, 5760 at 5 of 11 working days (0.45).
   EXPECT_EQ(Text(PeriodTable(1), 1, 4), "52.9%");
+}
+
+TEST_F(NextWeekSlideTest, FailureInTheNextWeekSlideStillSavesTheFirst) {
+  Work("Build", 1, "2024-03-04", "2024-03-07");
+  form.txtDate(4).Text = "다음 주 일요일";  // no date: the schedule refuses it as status date
+  Run();
+  EXPECT_EQ(powerpoint->Presentations(1).Slides.Count, 1);
+  EXPECT_TRUE(std::filesystem::exists(output));
+  EXPECT_EQ(statuses.back(), "준비");
 }
 
 }  // namespace
