@@ -162,17 +162,5 @@ TEST_F(GanttBarTest, SpansLeavingTheTimeline) {
   EXPECT_EQ(FilledColumns(7).front(), DayIndex("2024-04-08", gantt().SheetStartDate) + 3);
 }
 
-TEST_F(GanttBarTest, SharedSummaryRowCarriesItsChildsBar) {
-  Project("2024-03-04", "2024-04-12");
-  Task("Phase", 1, "2024-03-04", "2024-04-12").Summary().PercentComplete(50);
-  Task("Work", 2, "2024-03-11", "2024-03-15").PercentComplete(100);
-  ASSERT_TRUE(Write(GanttTimeline::Week));
-  EXPECT_EQ(At(5, 1), "Phase");
-  EXPECT_EQ(At(5, gantt().DateColumn), CellValue::Date(DateSerial(2024, 3, 11)));
-  ASSERT_EQ(Shapes(), 1);
-  EXPECT_DOUBLE_EQ(Shape(1).Left(), 420.75 + 36);
-  EXPECT_TRUE(At(6, 1).IsEmpty());
-}
-
 }  // namespace
 }  // namespace taskvane::testing

@@ -49,6 +49,7 @@ TEST_F(GanttLayoutTest, WeekSheetStartingOnSundayBeginsWithTheMonday) {
   EXPECT_EQ(conv().WeekCount, 2);
   EXPECT_EQ(At(4, 4), CellValue::Date(DateSerial(2024, 3, 4)));
   EXPECT_EQ(At(4, 5), CellValue::Date(DateSerial(2024, 3, 11)));
+  EXPECT_EQ(WeekColumnIndex("2024-03-03 08:00", conv().WeekKeys, conv().WeekCount, kNA), 1);
 }
 
 TEST_F(GanttLayoutTest, DaySheetFromWednesdayToTheNextThursday) {

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "excel_export/gantt.h"
-#include "platform/project/project.h"
 #include "tests/excel_export/gantt_fixture.h"
 
 namespace taskvane::testing {
@@ -24,11 +23,11 @@ class GanttSamplesTest : public GanttTest {
     EXPECT_TRUE(std::filesystem::exists(Output(name)));
     return ReadGanttBack(Output(name));
   }
-  static std::string Data(const std::string& file) {
-    return std::string(TASKVANE_TEST_DATA_DIR) + "/" + file;
-  }
   static std::string Sample(const std::string& file) {
     return std::string(TASKVANE_SAMPLES_DIR) + "/" + file;
+  }
+  static std::string Data(const std::string& file) {
+    return std::string(TASKVANE_TEST_DATA_DIR) + "/" + file;
   }
 };
 
@@ -74,35 +73,8 @@ TEST_F(GanttSamplesTest, OutlineWithProgressActualOnlyByDay) {
   EXPECT_EQ(day["cell.D4"], "n:3");
 }
 
-// In this schedule every baseline has its start or its finish set, never both: with any
-// baseline chosen, no cell is filled, and every task still gets its row and dates.
-TEST_F(GanttSamplesTest, BaselinesWithHalfTheirDatesFillNothing) {
-  frmMain.optRealAndPlan.Value = true;
-  const std::string file = Sample("task-baselines-project2016-mspdi.xml");
-  const auto document = project::OpenProjectFile(file);
-  const int count = document->Tasks().Count();
-  for (const char* entry : {"초기계획", "초기계획5", "초기계획10"}) {
-    SCOPED_TRACE(entry);
-    frmMain.cmbBaseline.SelectText(entry);
-    const WorkbookFacts week = Convert(file, true, std::string(entry) + ".xlsx");
-    for (const auto& [key, value] : week.facts) {
-      if (key.starts_with("fill.")) {
-        EXPECT_TRUE(value.starts_with("solid")) << key;  // the header's fill only
-      }
-    }
-    EXPECT_EQ(week["cell.A" + std::to_string(4 + count)],
-              "s:" + document->Tasks().Item(count)->Name());
-    std::string date_column;
-    for (const auto& [key, value] : week.facts) {
-      if (key.starts_with("cell.") && key.ends_with("3") && value == "s:시작 날짜") {
-        date_column = key.substr(5, key.size() - 6);
-      }
-    }
-    ASSERT_FALSE(date_column.empty());
-    EXPECT_TRUE(week["cell." + date_column + std::to_string(4 + count)].starts_with("d:"));
-  }
-}
-
+// A schedule saved by another program, from outline level 2 by day with the actual-only
+// chart, then from level 1 by week with the plan-and-actual chart.
 TEST_F(GanttSamplesTest, ScheduleOfAnotherWriterBothWays) {
   frmMain.cmbStartOutlineforExcel.SelectText("2");
   const WorkbookFacts day = Convert(Sample("sample1.xml"), false, "day.xlsx");
@@ -116,7 +88,8 @@ TEST_F(GanttSamplesTest, ScheduleOfAnotherWriterBothWays) {
   EXPECT_EQ(week["cell.A5"], "s:First Task");
   EXPECT_EQ(week["cell.B5"], "s:Second Task");
   EXPECT_EQ(week["cell.D4"], "d:2003-01-07");
-  EXPECT_EQ(week["shapes"], "0");  // nothing in progress, no baselines
+  EXPECT_EQ(week["fill.D5"], "<none>");  // no baselines
+  EXPECT_EQ(week["shapes"], "0");        // nothing in progress
 }
 
 }  // namespace

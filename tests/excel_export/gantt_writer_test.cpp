@@ -45,19 +45,6 @@ TEST_F(GanttWriterTest, WeekReportOfAnErrorInTheLoopShowsMarkerAndBaseline) {
   EXPECT_EQ(statuses.back(), "1번째 작업 저장 중");
 }
 
-TEST_F(GanttWriterTest, WeekReportMarksTheFieldStepOfActualOnly) {
-  Project("2024-03-04", "2024-03-22");
-  Task("A", 1, "2024-03-04", "2024-03-08");
-  ChooseField(999999999, "없는 필드");
-  Run(GanttTimeline::Week);
-  ASSERT_EQ(services.Messages().size(), 1u);
-  EXPECT_NE(services.Messages()[0].find(" - Error Position : 1210 - TaskBaselineStartDate : 사용할 "
-                                        "수 없음 - "),
-            std::string::npos)
-      << services.Messages()[0];
-  EXPECT_FALSE(Saved());
-}
-
 TEST_F(GanttWriterTest, WeekReportWhenTheScheduleNeverOpened) {
   frmMain.txtMPPFilePathExcel.Text = Output("missing.xml");
   GanttSheet& g = Gantt(GanttTimeline::Week);
@@ -96,18 +83,6 @@ TEST_F(GanttWriterTest, RefusedZoomWarnsAndSavesTheSheet) {
   EXPECT_EQ(facts["page.orientation"], "landscape");
   EXPECT_EQ(facts["page.print_title_rows"], "None");
   EXPECT_EQ(facts["cell.A5"], "s:A");
-  EXPECT_EQ(statuses.back(), "준비");
-}
-
-TEST_F(GanttWriterTest, BlankLineStopsBeforeAnyWorkbook) {
-  Project("2024-03-04", "2024-03-22");
-  Task("A", 1, "2024-03-04", "2024-03-08");
-  schedule.AddBlankLine();
-  Task("B", 1, "2024-03-04", "2024-03-08");
-  Run(GanttTimeline::Day);
-  EXPECT_EQ(services.Messages(),
-            std::vector<std::string>{"Taskvane | OK | 프로젝트 내에 빈 작업이 존재합니다."});
-  EXPECT_EQ(conv().Workbook, nullptr);
   EXPECT_EQ(statuses.back(), "준비");
 }
 
