@@ -13,7 +13,7 @@ bool WriteGanttSheet(GanttSheet& gantt);
 
 // The whole writer: WriteGanttSheet, the page setup with title rows 1 to 4, save, release
 // and open, all under the writer's error handler (HandleGanttWeekError or
-// HandleGanttDayError). Nothing escapes but a failure inside the handler itself.
+// HandleGanttDayError), which reports every automation error itself.
 void RunGanttWriter(GanttSheet& gantt);
 
 }  // namespace taskvane
