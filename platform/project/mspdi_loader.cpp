@@ -282,6 +282,7 @@ std::vector<TaskData> InIdOrder(std::vector<TaskLine> lines) {
 // '>' before it: text holding a '>' of its own may be counted short, by at most one
 // node per element, so the true size stays below twice the estimate.
 size_t EstimatedTreeBytes(const char* buffer, size_t size) {
+  if (size == 0) return 0;
   const char* const end = buffer + size;
   auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0; };
   size_t nodes = 0;
@@ -304,6 +305,7 @@ size_t EstimatedTreeBytes(const char* buffer, size_t size) {
 }
 
 ProjectData LoadMspdi(char* buffer, std::size_t size, std::string_view path) {
+  if (size == 0) throw FileOpenError(path, "빈 파일입니다.");
   if (EstimatedTreeBytes(buffer, size) > kMaxTreeBytes) {
     throw FileOpenError(path, "파일의 요소가 너무 많습니다.");
   }

@@ -182,15 +182,6 @@ TEST(Application, VersionAndViewsAsBuiltOrAsTheApplicationHasThem) {
   EXPECT_EQ(b.Build()->ProjectViews().Count(), 0);
 }
 
-TEST(Project, FiguresOfTheProjectItself) {
-  ProjectBuilder b;
-  b.ProjectStart("2024-03-04 08:00").ProjectFinish("2024-06-28 17:00").PercentComplete(35);
-  auto project = b.Build();
-  EXPECT_EQ(project->ProjectStart(), "2024-03-04 08:00");
-  EXPECT_EQ(project->ProjectFinish(), "2024-06-28 17:00");
-  EXPECT_EQ(project->PercentComplete(), 35);
-}
-
 TEST(ProjectBuilder, RefusesDatesThatAreNotDates) {
   ProjectBuilder b;
   EXPECT_THROW(b.AddTask("x", 1).Start("next monday"), AutomationError);

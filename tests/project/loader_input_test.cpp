@@ -353,6 +353,14 @@ TEST(HostileInput, TreeSizeIsEstimatedBeforeParsing) {
   const std::string wide("<\0a\0>\0\n\0<\0/\0a\0>\0", 16);
   EXPECT_EQ(EstimatedTreeBytes(wide.data(), wide.size()), (1 + 1) * 64u);
 
+  EXPECT_EQ(EstimatedTreeBytes(nullptr, 0), 0u);
+  try {
+    LoadMspdi(nullptr, 0, "none.xml");
+    ADD_FAILURE() << "loaded nothing";
+  } catch (const AutomationError& e) {
+    EXPECT_EQ(e.Number, kErrFileOpen);
+  }
+
   // Thirteen and a half million empty elements (54 MB) would take over 860 MB as a tree.
   std::string flood = "<Project><Tasks>";
   for (int i = 0; i < 13500000; ++i) flood += "<a/>";
