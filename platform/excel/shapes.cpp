@@ -49,14 +49,9 @@ CellAnchor AnchorAt(const SheetModel& sheet, double x, double y) {
   anchor.column = c;
   anchor.column_offset = std::max(0.0, x - left);
 
-  double top = 0;
-  long r = 1;
   const long stored = static_cast<long>(sheet.Rows().size());
-  for (; r <= stored; ++r) {
-    const double height = sheet.RowHeight(r);
-    if (y < top + height - kTolerance) break;
-    top += height;
-  }
+  long r = sheet.RowAt(y, kTolerance);
+  double top = sheet.RowTop(std::min(r, stored + 1));
   if (r > stored) {  // rows of the default height follow
     const double height = sheet.DefaultRowHeight();
     const long more =

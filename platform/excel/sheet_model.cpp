@@ -191,6 +191,7 @@ void SheetModel::SetRowHeight(long row, double points, bool custom) {
   Row& r = EnsureRow(row);
   r.height = points;
   r.height_set = true;
+  if (static_cast<long>(row_tops_.size()) > row) row_tops_.resize(static_cast<size_t>(row));
   r.height_custom = custom;
 }
 
@@ -201,11 +202,23 @@ double SheetModel::ColumnLeft(long column) const {
 }
 
 double SheetModel::RowTop(long row) const {
-  double top = 0;
-  const long stored = std::min<long>(row - 1, static_cast<long>(rows_.size()));
-  for (long r = 1; r <= stored; ++r) top += RowHeight(r);
-  top += (row - 1 - stored) * default_row_height_;
-  return top;
+  const long stored = static_cast<long>(rows_.size());
+  const long cached_up_to = std::min(row, stored + 1);
+  while (static_cast<long>(row_tops_.size()) < cached_up_to) {
+    const long next = static_cast<long>(row_tops_.size()) + 1;
+    row_tops_.push_back(next == 1 ? 0.0 : row_tops_.back() + RowHeight(next - 1));
+  }
+  return row_tops_[static_cast<size_t>(cached_up_to - 1)] +
+         static_cast<double>(row - cached_up_to) * default_row_height_;
+}
+
+long SheetModel::RowAt(double y, double tolerance) const {
+  const long stored = static_cast<long>(rows_.size());
+  RowTop(stored + 1);  // fills the tops of every stored row
+  // row_tops_[r] is the lower edge of row r.
+  const auto first = row_tops_.begin() + 1;
+  const auto it = std::upper_bound(first, row_tops_.end(), y + tolerance);
+  return static_cast<long>(it - first) + 1;
 }
 
 void SheetModel::Merge(const Area& area) {

@@ -55,9 +55,15 @@ class SheetModel {
   void SetRowHeight(long row, double points, bool custom);
   // The default height of rows without one of their own (Rows.RowHeight sets it).
   double DefaultRowHeight() const { return default_row_height_; }
-  void SetDefaultRowHeight(double points) { default_row_height_ = points; }
+  void SetDefaultRowHeight(double points) {
+    default_row_height_ = points;
+    row_tops_.clear();
+  }
   double ColumnLeft(long column) const;  // points from the sheet's left edge
   double RowTop(long row) const;         // points from the sheet's top edge
+  // The row under the point `y` points from the sheet's top edge: the first row whose
+  // lower edge lies more than `tolerance` below it.
+  long RowAt(double y, double tolerance) const;
 
   // --- merges
   const std::vector<Area>& Merges() const { return merges_; }
@@ -87,6 +93,9 @@ class SheetModel {
   std::vector<std::uint16_t> column_pixels_;
   std::vector<bool> column_custom_;
   double default_row_height_;
+  // Tops of the stored rows and of the row after them, computed as far as asked for and
+  // cut back when a height changes, so placing many shapes stays linear.
+  mutable std::vector<double> row_tops_;
   std::vector<Area> merges_;
 };
 
