@@ -12,10 +12,12 @@ namespace taskvane {
 
 namespace {
 
-// "mm/dd" of a finish; "" when the text holds no date.
+// "mm/dd" of a finish. Month and day are each formatted on their own around the "/"; a
+// text that holds no date stands in for both, as a date format leaves such a text as it is
+// (an empty finish gives "/").
 std::string MonthDayText(const std::string& finish) {
   const std::optional<DaySerial> day = ParseDate(finish);
-  if (!day) return "";
+  if (!day) return finish + "/" + finish;
   const CivilDate date = ToCivil(*day);
   char text[8];
   std::snprintf(text, sizeof text, "%02d/%02d", date.month % 100, date.day % 100);

@@ -118,6 +118,15 @@ TEST_F(LastWeekSlideTest, PeriodFilterAtBothEndsOfTheWeek) {
   EXPECT_EQ(TaskTable().Cell(2, 1).Area(), (ppt::CellArea{2, 1, 1, 3}));
 }
 
+TEST_F(LastWeekSlideTest, FinishThatReadsAsNoDateKeepsTheSlashOfColumn4) {
+  // Starts on the first day, so it is listed; its finish does not begin with "20".
+  Work("Far", 1, "2024-03-04", "2100-01-05");
+  Run();
+  const Grid grid = CellTexts(TaskTable());
+  ASSERT_EQ(grid.size(), 2u);
+  EXPECT_EQ(grid[1], (Row{"1.Far", "1.0.", "", "/", "100%", "0%"}));
+}
+
 TEST_F(LastWeekSlideTest, SummaryRowsSkippedAtTheTwoUpperLevelsOnly) {
   Summary("Phase", 1, "2024-03-04", "2024-03-08");
   Summary("Stage", 2, "2024-03-04", "2024-03-08");
