@@ -10,8 +10,9 @@ struct GanttSheet;
 // Cells A3, B3 and C3: "단계", "태스크", "공정".
 void WriteNameHeaders(GanttSheet& gantt);
 
-// DayCount from the project dates of the pre-scan (0 when no task was scanned). The day
-// sheet widens the dates to whole weeks, Sunday to Saturday, first.
+// DayCount from the project dates, counted as soon as the pre-scan has read them at the
+// first task (it stays 0 when there is no task). The day sheet widens the dates to whole
+// weeks, Sunday to Saturday, first. Dates that are no dates raise a type mismatch (13).
 void CountTimelineDays(GanttSheet& gantt);
 
 // One column per week: "<w>주" in row 3, the week's first day (m/d) in row 4, the week key

@@ -25,8 +25,8 @@ bool WriteGanttSheet(GanttSheet& gantt) {
   gantt.Mark("03");
   PreScanOptions scan;
   scan.read_project_dates = true;
+  scan.project_dates_read = [&gantt] { CountTimelineDays(gantt); };
   if (!PreScanTasks(conv, task_count, scan)) return false;
-  CountTimelineDays(gantt);
 
   gantt.Mark("04");
   conv.Status("저장 중");

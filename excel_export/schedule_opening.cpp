@@ -63,6 +63,7 @@ bool PreScanTasks(ExcelConversion& conv, int n, const PreScanOptions& options) {
         conv.ProjectStartDate = ProjectDateText(DateOnlyText(conv.CurrentProject->ProjectStart()));
         conv.ProjectFinishDate =
             ProjectDateText(DateOnlyText(conv.CurrentProject->ProjectFinish()));
+        if (options.project_dates_read) options.project_dates_read();
       }
     }
     if (i < n && tasks.Item(i + 1) == nullptr) return StopAtBlankLine(conv);

@@ -36,6 +36,9 @@ int TakeProjectTasks(ExcelConversion& conv);
 struct PreScanOptions {
   // Read ProjectStartDate and ProjectFinishDate while the first task is scanned (Gantt).
   bool read_project_dates = false;
+  // Runs right after the project dates are read, before the blank-line test of the second
+  // line (the Gantt sheets count their timeline days here).
+  std::function<void()> project_dates_read;
   // Runs for each scanned task i after its blank-line test (the outline list's deepest
   // level, say).
   std::function<void(int i)> each_task;

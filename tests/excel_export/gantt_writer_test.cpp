@@ -60,6 +60,28 @@ TEST_F(GanttWriterTest, WeekReportWhenTheScheduleNeverOpened) {
   EXPECT_EQ(statuses.back(), "프로젝트를 여는 중");
 }
 
+// The timeline days are counted while the first task is scanned: a schedule without
+// project dates fails there, before the blank line after the second task is reached.
+TEST_F(GanttWriterTest, TimelineDaysAreCountedAtTheFirstTask) {
+  schedule.AddTask("A", 1);
+  schedule.AddTask("B", 1);
+  schedule.AddBlankLine();
+  schedule.AddTask("C", 1);
+  Run(GanttTimeline::Week);
+  ASSERT_EQ(services.Messages().size(), 1u);
+  EXPECT_TRUE(services.Messages()[0].starts_with(
+      "Taskvane | OK | 13 - 형식이 일치하지 않습니다. - Error Position : 03 - "))
+      << services.Messages()[0];
+  EXPECT_EQ(statuses.back(), "1번째 목록 확인 중");
+
+  services.Log.clear();
+  Run(GanttTimeline::Day);
+  EXPECT_EQ(services.Messages(),
+            std::vector<std::string>{"Taskvane | OK | 13-형식이 일치하지 않습니다."});
+  EXPECT_EQ(statuses.back(), "1번째 목록 확인 중");
+  EXPECT_FALSE(Saved());
+}
+
 TEST_F(GanttWriterTest, DayReportIsNumberAndDescription) {
   Project("2024-03-04", "2024-03-22");
   Task("A", 1, "2024-03-04", "2024-03-08");
