@@ -32,6 +32,11 @@ class MonthViewView : public ControlView {
     widget_->setFirstDayOfWeek(Qt::Sunday);
     widget_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     widget_->setGridVisible(false);
+    // The grid keeps the highlighted cell of the day it was made with where the old first
+    // day of the week put it (one column off); choosing another day and back moves it.
+    const QDate made_with = widget_->selectedDate();
+    widget_->setSelectedDate(made_with.addDays(1));
+    widget_->setSelectedDate(made_with);
     QObject::connect(
         widget_, &QCalendarWidget::clicked, widget_, [this, &calendar, &window](QDate date) {
           window.RunHandler([&calendar, date] { calendar.UserClickDate(ToSerial(date)); });

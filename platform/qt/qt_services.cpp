@@ -59,12 +59,24 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
+// The window a message box or file dialog belongs to: the active window, or, while the
+// user is in another program (say during a long conversion), the open modal form or the
+// shown form window, so that the dialog still comes up over the program's window and not
+// loose on the screen.
+QWidget* DialogOwner() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && dynamic_cast<FormWindow*>(widget) != nullptr) return widget;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int QtServices::MsgBox(const std::string& text, int style, const std::string& title) {
   const NormalCursor cursor;
-  QMessageBox box(IconOf(style), Q(title), Q(text), QMessageBox::NoButton,
-                  QApplication::activeWindow());
+  QMessageBox box(IconOf(style), Q(title), Q(text), QMessageBox::NoButton, DialogOwner());
   if ((style & 7) == forms::vbYesNo) {
     QPushButton* yes = box.addButton(QStringLiteral("예(&Y)"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("아니요(&N)"), QMessageBox::NoRole);
@@ -83,7 +95,7 @@ int QtServices::MsgBox(const std::string& text, int style, const std::string& ti
 std::optional<std::string> QtServices::FileDialog(bool save, const std::string& filter,
                                                   const std::string& preset) {
   const NormalCursor cursor;
-  QFileDialog dialog(QApplication::activeWindow());
+  QFileDialog dialog(DialogOwner());
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // An existing output file is the convert command's business, not the dialog's.
@@ -156,7 +168,7 @@ DaySerial QtServices::Today() {
 
 void QtServices::ShowModal(forms::Form& form) {
   const NormalCursor cursor;
-  FormWindow window(form, QApplication::activeWindow());
+  FormWindow window(form, DialogOwner());
   window.setWindowFlag(Qt::Window);
   window.setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;

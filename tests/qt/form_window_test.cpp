@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -158,6 +159,27 @@ TEST_F(FormWindowTest, UserInputGoesToTheModel) {
   WidgetOf<QPushButton>(form.cmdGreet)->click();
   EXPECT_EQ(form.stbMain.PanelText.get(), "안녕하세요, 2024-03-01");
   EXPECT_TRUE(form.calDay.Visible);
+}
+
+// The calendar weeks start on Sunday; the highlighted cell must be the chosen day in that
+// layout, also for the day the widget was made with.
+TEST_F(FormWindowTest, TheCalendarHighlightsTheChosenDayInItsSundayFirstGrid) {
+  auto* calendar = WidgetOf<QCalendarWidget>(form.calDay);
+  auto* grid = calendar->findChild<QTableView*>();
+  ASSERT_NE(grid, nullptr);
+  auto highlighted = [&] {
+    const QModelIndexList cells = grid->selectionModel()->selectedIndexes();
+    return cells.size() == 1 ? cells.front() : QModelIndex();
+  };
+  form.calDay.Visible = true;
+  for (const QDate day : {QDate::currentDate(), QDate(2024, 3, 6), QDate::currentDate()}) {
+    form.calDay.Value = DateSerial(day.year(), day.month(), day.day());
+    const QModelIndex cell = highlighted();
+    ASSERT_TRUE(cell.isValid()) << day.toString(Qt::ISODate).toStdString();
+    EXPECT_EQ(cell.data().toInt(), day.day()) << day.toString(Qt::ISODate).toStdString();
+    // Column 0 is Sunday (day of week 7).
+    EXPECT_EQ(cell.column(), day.dayOfWeek() % 7) << day.toString(Qt::ISODate).toStdString();
+  }
 }
 
 TEST_F(FormWindowTest, FocusFollowsTheModelAndTheUser) {

@@ -61,6 +61,22 @@ TEST_F(QtServicesTest, MessageBoxesShowTitleTextIconAndButtonsAndReturnTheAnswer
   EXPECT_EQ(seen.buttons, QStringList{"확인"});
 }
 
+// While the user is in another program no window of ours is active; a message box of a
+// running conversion must still belong to the program's window.
+TEST_F(QtServicesTest, AMessageBoxBelongsToTheFormWindowAlsoWhenNoWindowIsActive) {
+  taskvane::testing::SampleForm form(services);
+  FormWindow window(form);
+  window.show();
+  ASSERT_EQ(QApplication::activeWindow(), nullptr) << "not yet activated by the platform";
+  QWidget* owner = nullptr;
+  WhenModalOpens([&owner](QWidget& modal) {
+    owner = modal.parentWidget();
+    dynamic_cast<QMessageBox&>(modal).buttons().front()->click();
+  });
+  services.MsgBox("경로가 정확하지 않습니다.", forms::vbOKOnly, "Taskvane");
+  EXPECT_EQ(owner, &window);
+}
+
 TEST_F(QtServicesTest, SaveDialogTakesFilterAndPresetAndAddsTheExtension) {
   QStringList filters;
   QString preset_name;
@@ -69,7 +85,8 @@ TEST_F(QtServicesTest, SaveDialogTakesFilterAndPresetAndAddsTheExtension) {
     filters = dialog.nameFilters();
     preset_name = dialog.findChild<QLineEdit*>()->text();
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-    dialog.selectFile("보고서");
+    // Typed as a user would (selectFile leaves a focused name box alone).
+    dialog.findChild<QLineEdit*>()->setText("보고서");
     QMetaObject::invokeMethod(&dialog, "accept");
   });
   const auto chosen = services.ShowSaveDialog("엑셀 파일 (*.xlsx)|*.xlsx", InDir("이전.xlsx"));
