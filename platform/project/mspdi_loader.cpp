@@ -157,6 +157,7 @@ TaskLine ReadTask(const pugi::xml_node& node) {
   TaskData& task = line.data;
   bool is_subproject = false;
   bool has_subproject_flag = false;
+  bool has_remaining_duration = false;
   std::string_view subproject_name;
   const auto& elements = TaskElements();
   for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
@@ -221,6 +222,7 @@ TaskLine ReadTask(const pugi::xml_node& node) {
         task.duration = Minutes(text);
         break;
       case TaskElement::kRemainingDuration:
+        has_remaining_duration = true;
         task.remaining_duration = Minutes(text);
         break;
       case TaskElement::kActualDuration:
@@ -242,6 +244,11 @@ TaskLine ReadTask(const pugi::xml_node& node) {
         ReadExtendedAttribute(child, task);
         break;
     }
+  }
+  // Project always writes the remaining duration; a file written by another tool may
+  // leave it out, and then it is what the progress leaves of the duration.
+  if (!has_remaining_duration) {
+    task.remaining_duration = task.duration * (100 - task.percent_complete) / 100.0;
   }
   // An inserted project is known by its path; one written without a path is still
   // reported, by its name, so that it is never taken for an ordinary task.

@@ -234,6 +234,15 @@ TEST(Loader, ReadsTheTaskElementsTheMembersAnswerFrom) {
   EXPECT_EQ(t.GetField(188744223), "정상 진행");
 }
 
+TEST(Loader, AMissingRemainingDurationIsWhatTheProgressLeaves) {
+  auto project = Load(ProjectXml(
+      TaskXml(1, "Half done", 1,
+              "<PercentComplete>25</PercentComplete><Duration>PT80H0M0S</Duration>") +
+      TaskXml(2, "Not started", 1, "<Duration>PT16H0M0S</Duration>")));
+  EXPECT_EQ(project->Tasks().Item(1)->GetField(188743711), "7.5일");
+  EXPECT_EQ(project->Tasks().Item(2)->GetField(188743711), "2일");
+}
+
 TEST(Loader, TaskLinesInIdOrderWithTheSummaryTaskLeftOut) {
   // IDs that are exactly 1..n place the lines, whatever the file order.
   auto permuted =
