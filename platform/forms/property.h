@@ -41,7 +41,7 @@ class Property {
   }
   // Sets the value without running the reaction (used by the control itself).
   void SetQuietly(T value) {
-    if (value == value_) return;
+    if (Same(value, value_)) return;
     value_ = std::move(value);
     owner_->PropertyChanged();
   }
@@ -49,8 +49,12 @@ class Property {
   friend bool operator==(const Property& a, const T& b) { return a.value_ == b; }
 
  private:
+  // Kept out of line: GCC 12 otherwise warns, wrongly, that a string built from a literal
+  // at the call site may be read uninitialised when the comparison is inlined.
+  [[gnu::noinline]] static bool Same(const T& a, const T& b) { return a == b; }
+
   void Set(T value) {
-    if (value == value_) return;
+    if (Same(value, value_)) return;
     T old = std::exchange(value_, std::move(value));
     owner_->PropertyChanged();
     if (on_change_) on_change_(old);
