@@ -1,6 +1,5 @@
 // Writes a day sheet of 10,000 task rows over 1,100 day columns with a border on every
 // cell, and reports the time to build and to save it and the peak memory of the process.
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -8,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "platform/excel/excel.h"
 #include "platform/excel/sheet_model.h"
 
@@ -69,11 +69,9 @@ int main(int argc, char** argv) {
   const auto bytes = std::filesystem::file_size(path);
   std::filesystem::remove_all(folder);
 
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
   std::printf("sheet: %ld rows x %ld columns, %zu styles\n", last_row, last_column,
               s.Model().Styles().size());
   std::printf("build: %.2f s, save: %.2f s, file: %.1f MB, peak memory: %.0f MB\n", build, save,
-              bytes / 1e6, usage.ru_maxrss / 1024.0);
+              bytes / 1e6, taskvane::bench::PeakRssMegabytes());
   return 0;
 }

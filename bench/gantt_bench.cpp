@@ -11,7 +11,6 @@
 //                                  one conversion in this process (for a debugger or
 //                                  /usr/bin/time -v); prints seconds, peak MB, saved
 
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "console/main_window_controls.h"
 #include "excel_export/gantt.h"
 #include "platform/forms/services.h"
@@ -35,7 +35,10 @@ namespace {
 
 using taskvane::DateSerial;
 using taskvane::DaySerial;
-using taskvane::FormatDate;
+using taskvane::bench::Element;
+using taskvane::bench::Iso;
+using taskvane::bench::PeakRssMegabytes;
+using taskvane::bench::Workday;
 
 // Services of a window nobody looks at: message boxes are printed, as they mean the
 // conversion did not go through.
@@ -69,21 +72,6 @@ class BenchServices : public taskvane::forms::Services {
 
   int messages = 0;
 };
-
-std::string Iso(DaySerial day, int hour) {
-  char time[16];
-  std::snprintf(time, sizeof time, "T%02d:00:00", hour);
-  return FormatDate(day) + time;
-}
-
-DaySerial Workday(DaySerial day) {
-  while (taskvane::Weekday(day) == 1 || taskvane::Weekday(day) == 7) ++day;
-  return day;
-}
-
-void Element(std::ostream& out, std::string_view name, const auto& value) {
-  out << "\t\t\t<" << name << '>' << value << "</" << name << ">\n";
-}
 
 void WriteTask(std::ostream& out, int id, int level, bool summary, DaySerial start,
                DaySerial finish, bool tracked) {
@@ -160,12 +148,6 @@ void WriteSchedule(const std::string& path, int task_count) {
               id % 2 == 0);
   }
   out << "\t</Tasks>\n</Project>\n";
-}
-
-double PeakRssMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 struct Outcome {

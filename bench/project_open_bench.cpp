@@ -7,17 +7,14 @@
 //   project_open_bench --open FILE     only open FILE and report (for /usr/bin/time -v)
 //   --tasks N                          number of tasks (default 50000)
 
-#include <sys/resource.h>
-
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <string_view>
 
+#include "bench/bench_support.h"
 #include "platform/project/project.h"
 #include "platform/runtime/date.h"
 
@@ -25,24 +22,11 @@ namespace {
 
 using taskvane::DateSerial;
 using taskvane::DaySerial;
-using taskvane::FormatDate;
+using taskvane::bench::Element;
+using taskvane::bench::Iso;
+using taskvane::bench::PeakRssMegabytes;
+using taskvane::bench::Workday;
 using namespace taskvane::project;
-
-std::string Iso(DaySerial day, int hour) {
-  char time[16];
-  std::snprintf(time, sizeof time, "T%02d:00:00", hour);
-  return FormatDate(day) + time;
-}
-
-// The next working day (Monday to Friday) on or after `day`.
-DaySerial Workday(DaySerial day) {
-  while (taskvane::Weekday(day) == 1 || taskvane::Weekday(day) == 7) ++day;
-  return day;
-}
-
-void Element(std::ostream& out, std::string_view name, const auto& value) {
-  out << "\t\t\t<" << name << '>' << value << "</" << name << ">\n";
-}
 
 // A task with the elements Project writes for every task (the scheduling details that
 // nothing here reads are left out, which keeps a task near 2 KB).
@@ -145,12 +129,6 @@ void WriteSchedule(const std::string& path, int task_count) {
     WriteAssignment(out, id, Workday(first + (id / 10) % 2000), 1 + id % 5);
   }
   out << "\t</Assignments>\n</Project>\n";
-}
-
-double PeakRssMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
 }
 
 int OpenAndReport(const std::string& path) {
