@@ -10,10 +10,6 @@ namespace {
 
 using ooxml::XmlWriter;
 
-constexpr std::string_view kNsA = "http://schemas.openxmlformats.org/drawingml/2006/main";
-constexpr std::string_view kNsR =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-constexpr std::string_view kNsP = "http://schemas.openxmlformats.org/presentationml/2006/main";
 constexpr std::string_view kNsRels = "http://schemas.openxmlformats.org/package/2006/relationships";
 constexpr std::string_view kNsTypes =
     "http://schemas.openxmlformats.org/package/2006/content-types";

@@ -1,11 +1,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/ooxml/package.h"
 #include "platform/powerpoint/presentation.h"
 
 namespace taskvane::ppt {
+
+// The namespaces of the presentation parts: DrawingML, relationships, PresentationML.
+inline constexpr std::string_view kNsA = "http://schemas.openxmlformats.org/drawingml/2006/main";
+inline constexpr std::string_view kNsR =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+inline constexpr std::string_view kNsP =
+    "http://schemas.openxmlformats.org/presentationml/2006/main";
 
 // Lengths in the file are EMU: 12700 to the point.
 long long ToEmu(double points);

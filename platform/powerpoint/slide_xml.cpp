@@ -12,10 +12,6 @@ namespace {
 
 using ooxml::XmlWriter;
 
-constexpr std::string_view kNsA = "http://schemas.openxmlformats.org/drawingml/2006/main";
-constexpr std::string_view kNsR =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-constexpr std::string_view kNsP = "http://schemas.openxmlformats.org/presentationml/2006/main";
 constexpr std::string_view kTableUri = "http://schemas.openxmlformats.org/drawingml/2006/table";
 // The built-in table style "No Style, No Grid": the cells' own borders and fills are all
 // that shows.
