@@ -46,6 +46,15 @@ DaySerial DayOfMonth(int year, int month, int month_day) {
   return DateSerial(year, month, std::clamp(month_day, 1, DaysInMonth(year, month)));
 }
 
+// The day a monthly or yearly recurrence picks in `month` (1..12) of `year`: its day of the
+// month, or its position-th matching item if the month has it.
+std::optional<DaySerial> DayPicked(const Recurrence& r, int year, int month) {
+  if (r.type == Recurrence::kMonthlyByDay || r.type == Recurrence::kYearlyByDay) {
+    return DayOfMonth(year, month, r.month_day);
+  }
+  return NthItem(year, month, r.month_item, r.month_position);
+}
+
 class Collector {
  public:
   Collector(const Recurrence& r, size_t limit)
@@ -99,12 +108,7 @@ std::vector<DaySerial> ExpandRecurrence(const Recurrence& r, size_t limit) {
       for (int m = start_month; m <= end_month; m += period) {
         const int year = m / 12;
         const int month = m % 12 + 1;
-        std::optional<DaySerial> day;
-        if (r.type == Recurrence::kMonthlyByDay) {
-          day = DayOfMonth(year, month, r.month_day);
-        } else {
-          day = NthItem(year, month, r.month_item, r.month_position);
-        }
+        const std::optional<DaySerial> day = DayPicked(r, year, month);
         if (day && !out.Add(*day)) break;
       }
       break;
@@ -112,12 +116,7 @@ std::vector<DaySerial> ExpandRecurrence(const Recurrence& r, size_t limit) {
     case Recurrence::kYearlyByPosition: {
       const int month = std::clamp(r.month, 0, 11) + 1;
       for (int year = start.year; year <= end.year; ++year) {
-        std::optional<DaySerial> day;
-        if (r.type == Recurrence::kYearlyByDay) {
-          day = DayOfMonth(year, month, r.month_day);
-        } else {
-          day = NthItem(year, month, r.month_item, r.month_position);
-        }
+        const std::optional<DaySerial> day = DayPicked(r, year, month);
         if (day && !out.Add(*day)) break;
       }
       break;
