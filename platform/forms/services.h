@@ -20,6 +20,12 @@ inline constexpr int vbOK = 1;
 inline constexpr int vbYes = 6;
 inline constexpr int vbNo = 7;
 
+// FileExists and FolderExists as the local file system answers them: a regular file (a
+// folder never counts); an existing folder. "" names neither, nor does a path that cannot
+// be examined.
+bool LocalFileExists(const std::string& path);
+bool LocalFolderExists(const std::string& path);
+
 // Everything a form needs from the platform, injected so that every handler runs in a
 // test. The programs use the Qt implementation; tests use a recording one.
 class Services {

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
-#include <filesystem>
 #include <functional>
 #include <utility>
 
@@ -152,13 +151,11 @@ void QtServices::ShellOpen(const std::string& path) {
 }
 
 bool QtServices::FileExists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_regular_file(path, error);
+  return forms::LocalFileExists(path);
 }
 
 bool QtServices::FolderExists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_directory(path, error);
+  return forms::LocalFolderExists(path);
 }
 
 DaySerial QtServices::Today() {

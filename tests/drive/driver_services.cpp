@@ -1,7 +1,6 @@
 #include "tests/drive/driver_services.h"
 
 #include <QDate>
-#include <filesystem>
 
 #include "platform/forms/form.h"
 
@@ -78,13 +77,11 @@ void DriverServices::ShellOpen(const std::string& path) {
 }
 
 bool DriverServices::FileExists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_regular_file(path, error);
+  return forms::LocalFileExists(path);
 }
 
 bool DriverServices::FolderExists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_directory(path, error);
+  return forms::LocalFolderExists(path);
 }
 
 DaySerial DriverServices::Today() {

@@ -1,6 +1,5 @@
 #include "tests/support/recording_services.h"
 
-#include <filesystem>
 #include <functional>
 
 #include "platform/forms/form.h"
@@ -61,13 +60,11 @@ void RecordingServices::SaveSetting(const std::string& app, const std::string& s
 void RecordingServices::ShellOpen(const std::string& path) { Log.push_back("OPEN " + path); }
 
 bool RecordingServices::FileExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+  return forms::LocalFileExists(path);
 }
 
 bool RecordingServices::FolderExists(const std::string& path) {
-  std::error_code ec;
-  return !path.empty() && std::filesystem::is_directory(path, ec);
+  return forms::LocalFolderExists(path);
 }
 
 void RecordingServices::ShowModal(forms::Form& form) {
