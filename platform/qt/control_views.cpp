@@ -28,15 +28,19 @@ void ControlView::SyncCommon(QWidget& widget, QSize least) {
   const QRect geometry(Px(c.Left), Px(c.Top), std::max({0, least.width(), Px(c.Width)}),
                        std::max({0, least.height(), Px(c.Height)}));
   if (widget.geometry() != geometry) widget.setGeometry(geometry);
-  widget.setEnabled(c.Enabled);
-  const QFont font = FontOf(c);
-  if (widget.font() != font) widget.setFont(font);
+  SyncEnabledAndFont(widget);
   // A widget is shown or hidden explicitly once; after that only a change is applied.
   const bool decided = widget.testAttribute(Qt::WA_WState_ExplicitShowHide);
   if (!decided || widget.isHidden() == c.Visible.get()) {
     widget.setVisible(c.Visible);
     if (decided && c.Visible && !Lightweight()) widget.raise();
   }
+}
+
+void ControlView::SyncEnabledAndFont(QWidget& widget) {
+  widget.setEnabled(control_.Enabled);
+  const QFont font = FontOf(control_);
+  if (widget.font() != font) widget.setFont(font);
 }
 
 void ControlView::SyncColors(QWidget& widget, bool fill_background, bool base_role) {

@@ -39,6 +39,8 @@ class ControlView {
   // windowed control that becomes visible, so a pop-up shows over the panels. `least` is a
   // size the widget needs to show its content at all.
   void SyncCommon(QWidget& widget, QSize least = {});
+  // The enabled state and font alone, for a view that places and shows its widget itself.
+  void SyncEnabledAndFont(QWidget& widget);
   // Background and text colours into the given palette roles.
   void SyncColors(QWidget& widget, bool fill_background, bool base_role);
 

@@ -184,7 +184,8 @@ void FormWindow::SyncForm() {
 }
 
 void FormWindow::TrackFocus(QWidget* now) {
-  if (now == nullptr || now->window() != this) return;
+  // Controls shown as windows of their own (the calendar) count as the window's.
+  if (now == nullptr || (now->window() != this && now->window()->parentWidget() != this)) return;
   for (QWidget* widget = now; widget != nullptr && widget != client_;
        widget = widget->parentWidget()) {
     for (const auto& [control, view] : view_of_) {

@@ -1,6 +1,10 @@
 #include <QCalendarWidget>
 #include <QDate>
+#include <QEvent>
 #include <QLocale>
+#include <QScreen>
+#include <algorithm>
+#include <functional>
 
 #include "platform/qt/control_views.h"
 #include "platform/qt/form_window.h"
@@ -19,13 +23,49 @@ DaySerial ToSerial(const QDate& date) {
   return DateSerial(date.year(), date.month(), date.day());
 }
 
+// Calls `changed` whenever a widget it watches moves, changes size or shows or hides.
+class PlacementWatch : public QObject {
+ public:
+  explicit PlacementWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::Show:
+      case QEvent::Hide:
+      case QEvent::WindowStateChange:
+        changed_();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> changed_;
+};
+
 // A month calendar. The model's Value is the highlighted day; a click on a day goes to
-// MonthView::UserClickDate, which raises DateClick. The calendar is never smaller than Qt
-// needs to show a whole month.
+// MonthView::UserClickDate, which raises DateClick.
+//
+// Qt needs more room than the model gives to show a whole month readably. The calendar
+// keeps the model's right edge and top and grows to the left, because the controls it is
+// opened for lie to its right. So that growing left neither covers the controls there nor
+// gets cut off at the window's left edge, it is a frameless tool window of its own over the
+// program's window: it follows that window about and shows only while it shows.
 class MonthViewView : public ControlView {
  public:
   MonthViewView(forms::MonthView& calendar, QWidget* parent, FormWindow& window)
-      : ControlView(calendar), calendar_(calendar), widget_(new QCalendarWidget(parent)) {
+      : ControlView(calendar),
+        calendar_(calendar),
+        anchor_(*parent),
+        window_(window),
+        widget_(new QCalendarWidget(&window)),
+        watch_([this] { Sync(); }) {
+    widget_->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     // The window is Korean whatever the desktop's language: month and day names too, weeks
     // from Sunday.
     widget_->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
@@ -42,18 +82,51 @@ class MonthViewView : public ControlView {
           window.RunHandler([&calendar, date] { calendar.UserClickDate(ToSerial(date)); });
           Sync();
         });
+    window.installEventFilter(&watch_);
+    if (parent != &window) parent->installEventFilter(&watch_);
   }
   QWidget* Widget() const override { return widget_; }
   void Sync() override {
-    SyncCommon(*widget_, widget_->minimumSizeHint());
+    SyncEnabledAndFont(*widget_);
+    Place();
+    const bool shown = calendar_.Visible && window_.isVisible() && !window_.isMinimized();
+    if (widget_->isVisible() != shown) {
+      const bool was_active = widget_->isActiveWindow();
+      widget_->setVisible(shown);
+      if (shown) {
+        widget_->raise();
+      } else if (was_active) {
+        window_.activateWindow();
+      }
+    }
     const QSignalBlocker block(widget_);
     const QDate day = calendar_.Value > 0 ? ToQDate(calendar_.Value) : QDate();
     if (day.isValid() && widget_->selectedDate() != day) widget_->setSelectedDate(day);
   }
 
  private:
+  // Right edge and top as the model has them in its container, in screen coordinates; the
+  // screen's edges alone may push it back.
+  void Place() {
+    const forms::Control& c = calendar_;
+    const QSize least = widget_->minimumSizeHint();
+    const QSize size(std::max(least.width(), Px(c.Width)), std::max(least.height(), Px(c.Height)));
+    QRect place(anchor_.mapToGlobal(QPoint(Px(c.Left + c.Width) - size.width(), Px(c.Top))), size);
+    if (const QScreen* screen = window_.screen()) {
+      const QRect room = screen->availableGeometry();
+      place.moveLeft(std::clamp(place.left(), room.left(),
+                                std::max(room.left(), room.right() + 1 - size.width())));
+      place.moveTop(std::clamp(place.top(), room.top(),
+                               std::max(room.top(), room.bottom() + 1 - size.height())));
+    }
+    if (widget_->geometry() != place) widget_->setGeometry(place);
+  }
+
   forms::MonthView& calendar_;
+  QWidget& anchor_;
+  FormWindow& window_;
   QCalendarWidget* widget_;
+  PlacementWatch watch_;
 };
 
 }  // namespace

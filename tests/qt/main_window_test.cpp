@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCalendarWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
@@ -10,10 +12,16 @@
 #include "console/frm_main.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_services.h"
+#include "platform/runtime/date.h"
 #include "tests/qt/qt_app.h"
 
 namespace taskvane::qt {
 namespace {
+
+// Where a widget lies on the screen.
+QRect OnScreen(const QWidget& widget) {
+  return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+}
 
 QAction* FindAction(QMenuBar& bar, const QString& text) {
   for (QAction* top : bar.actions()) {
@@ -78,6 +86,63 @@ TEST_F(MainWindowTest, TheAboutBoxIsModalAndItsCloseButtonEndsIt) {
   about->trigger();  // returns once the about box is closed
   EXPECT_EQ(caption, "Taskvane 정보");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// The report calendar needs more room than its model gives. It keeps the model's right edge
+// and top and grows to the left, past the window's edge, so the Calendar buttons stay free.
+TEST_F(MainWindowTest, TheReportCalendarGrowsLeftOfTheCalendarButtons) {
+  frmMain form(services, exporters, BuildVariant::Main);
+  FormWindow window(form);
+  window.RunHandler([&form] { form.Form_Load(); });
+  window.move(300, 100);
+  window.show();
+  FindAction(*window.menuBar(), "주간보고서 변환 (파워포인트)")->trigger();
+  auto* calendar = dynamic_cast<QCalendarWidget*>(window.WidgetOf(form.MonthView2));
+  ASSERT_NE(calendar, nullptr);
+  auto* first = dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdGetCalnedar(1)));
+  auto* third = dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdGetCalnedar(3)));
+  ASSERT_TRUE(first && third);
+  EXPECT_FALSE(calendar->isVisible());
+
+  const QWidget& client = *window.centralWidget();
+  auto in_window = [&] { return OnScreen(*calendar).translated(-client.mapToGlobal(QPoint())); };
+  auto check_place = [&] {
+    EXPECT_EQ(in_window().right() + 1, (form.MonthView2.Left + form.MonthView2.Width) / 15);
+    EXPECT_EQ(in_window().top(), form.MonthView2.Top / 15);
+    EXPECT_GE(calendar->width(), calendar->minimumSizeHint().width());
+    EXPECT_GE(calendar->height(), calendar->minimumSizeHint().height());
+    EXPECT_FALSE(OnScreen(*calendar).intersects(OnScreen(*first)));
+    EXPECT_FALSE(OnScreen(*calendar).intersects(OnScreen(*third)));
+  };
+  first->click();
+  ASSERT_TRUE(calendar->isVisible());
+  check_place();
+  EXPECT_LT(in_window().left(), 0) << "it reaches past the window's left edge";
+  // It goes along with the window; the buttons under it stay usable; paging keeps it open.
+  window.move(340, 130);
+  QApplication::processEvents();
+  check_place();
+  third->click();
+  EXPECT_EQ(form.MonthView2.Tag.get(), "3");
+  calendar->showNextMonth();
+  EXPECT_TRUE(calendar->isVisible());
+  emit calendar->clicked(QDate(2024, 3, 4));
+  EXPECT_EQ(form.txtDate(3).Text.get(), FormatDate(DateSerial(2024, 3, 4)));
+  EXPECT_FALSE(calendar->isVisible());
+
+  // At the screen's left edge it stays whole on the screen.
+  window.move(0, 100);
+  first->click();
+  QApplication::processEvents();
+  EXPECT_GE(OnScreen(*calendar).left(), window.screen()->availableGeometry().left());
+  // It leaves with the window and comes back with it; the Excel mode hides it.
+  window.close();
+  QApplication::processEvents();
+  EXPECT_FALSE(calendar->isVisible());
+  window.show();
+  EXPECT_TRUE(calendar->isVisible());
+  FindAction(*window.menuBar(), "전체 일정 변환 (엑셀)")->trigger();
+  EXPECT_FALSE(calendar->isVisible());
 }
 
 }  // namespace
