@@ -54,11 +54,11 @@ TEST_F(MergeTaskTableTest, ThreeLevel3RowsThenALoneLevel2Row) {
 TEST_F(MergeTaskTableTest, GroupAtTheEndKeepsItsLevel3ColumnAndDottedNamesStayWhole) {
   Summary("v1.2 Release", 1, "2024-03-04", "2024-03-08");
   Summary("API v2.0", 2, "2024-03-04", "2024-03-08");
-  Work("Spec 1.1", 3, "2024-03-04", "2024-03-05");
-  Work("Spec 1.2", 3, "2024-03-06", "2024-03-08");
+  Work("Draft 1.1", 3, "2024-03-04", "2024-03-05");
+  Work("Draft 1.2", 3, "2024-03-06", "2024-03-08");
   Run();
   EXPECT_EQ(NameColumns(),
-            (Grid{{"v1.2 Release", "API v2.0", "Spec 1.1\rSpec 1.2"}, {"~", "~", "~"}}));
+            (Grid{{"v1.2 Release", "API v2.0", "Draft 1.1\rDraft 1.2"}, {"~", "~", "~"}}));
   EXPECT_EQ(AreaOf(2, 1), (Area{2, 1, 2, 1}));
   EXPECT_EQ(AreaOf(2, 2), (Area{2, 2, 2, 1}));
   EXPECT_EQ(AreaOf(2, 3), (Area{2, 3, 2, 1}));
