@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <optional>
 
 #include "platform/project/project.h"
 #include "platform/runtime/date.h"
@@ -68,6 +68,34 @@ TEST(Samples, OutlineSummariesResourcesAndCurrency) {
   EXPECT_EQ(tasks.Item(8)->GetField(188744223), "지연");
 }
 
+// "Baseline6 Start - Task" -> {6, "Start"}; "Baseline Work - Task" -> {0, "Work"}.
+struct BaselineTaskName {
+  int number = 0;
+  std::string field;
+};
+std::optional<BaselineTaskName> ParseBaselineTaskName(const std::string& name) {
+  const std::string prefix = "Baseline";
+  const std::string suffix = " - Task";
+  if (name.size() < prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
+      name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+    return std::nullopt;
+  }
+  const std::string middle =
+      name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  const auto space = middle.find(' ');
+  if (space == std::string::npos || space > 2) return std::nullopt;
+  BaselineTaskName result;
+  for (char c : middle.substr(0, space)) {
+    if (c < '0' || c > '9') return std::nullopt;
+    result.number = result.number * 10 + (c - '0');
+  }
+  result.field = middle.substr(space + 1);
+  for (const char* known : {"Start", "Finish", "Duration", "Work", "Cost"}) {
+    if (result.field == known) return result;
+  }
+  return std::nullopt;
+}
+
 TEST(Samples, BaselinesSetOneAtATime) {
   TV_REQUIRE_SAMPLE(path, "task-baselines-project2016-mspdi.xml");
   auto project = OpenProjectFile(path);
@@ -75,14 +103,13 @@ TEST(Samples, BaselinesSetOneAtATime) {
   ASSERT_EQ(tasks.Count(), 110);
   // Tasks are named after the one baseline value typed into them, e.g.
   // "Baseline6 Start - Task" or "Baseline Work - Task".
-  const std::regex name_form(R"(Baseline(\d*) (Start|Finish|Duration|Work|Cost) - Task)");
   int checked = 0;
   for (int i = 1; i <= tasks.Count(); ++i) {
     const Task& task = *tasks.Item(i);
-    std::smatch m;
-    if (!std::regex_match(task.Name(), m, name_form)) continue;
-    const int n = m[1].str().empty() ? 0 : std::stoi(m[1].str());
-    const std::string field = m[2].str();
+    const auto name = ParseBaselineTaskName(task.Name());
+    if (!name) continue;
+    const int n = name->number;
+    const std::string field = name->field;
     SCOPED_TRACE(task.Name());
     for (int k = 0; k <= 10; ++k) {
       const std::string start = k == 0 ? task.BaselineStart() : task.BaselineNStart(k);
