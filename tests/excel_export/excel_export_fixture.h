@@ -76,9 +76,11 @@ struct WorkbookFacts {
   }
 };
 
-inline WorkbookFacts ReadBack(const std::string& path) {
+// Runs one of the reader scripts of this folder on a saved workbook and collects its
+// "key=value" lines.
+inline WorkbookFacts ReadWithScript(const std::string& script, const std::string& path) {
   const std::string command = std::string("/usr/bin/python3 ") + TASKVANE_SOURCE_DIR +
-                              "/tests/excel_export/read_workbook.py '" + path + "' 2>&1";
+                              "/tests/excel_export/" + script + " '" + path + "' 2>&1";
   WorkbookFacts result;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return result;
@@ -103,6 +105,10 @@ inline WorkbookFacts ReadBack(const std::string& path) {
     }
   }
   return result;
+}
+
+inline WorkbookFacts ReadBack(const std::string& path) {
+  return ReadWithScript("read_workbook.py", path);
 }
 
 }  // namespace taskvane::testing

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -81,28 +80,7 @@ class GanttTest : public ExcelExportTest {
 
 // What openpyxl and the drawing part show of a saved Gantt workbook (read_gantt.py).
 inline WorkbookFacts ReadGanttBack(const std::string& path) {
-  const std::string command = std::string("/usr/bin/python3 ") + TASKVANE_SOURCE_DIR +
-                              "/tests/excel_export/read_gantt.py '" + path + "' 2>&1";
-  WorkbookFacts result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::string text;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, got);
-  EXPECT_EQ(pclose(pipe), 0) << text;
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    const size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    if (line.compare(0, eq, "merge") == 0) {
-      result.merges.push_back(line.substr(eq + 1));
-    } else {
-      result.facts[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-  }
-  return result;
+  return ReadWithScript("read_gantt.py", path);
 }
 
 }  // namespace taskvane::testing
