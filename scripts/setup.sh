@@ -2,7 +2,8 @@
 # Installs what building and testing Taskvane needs on Debian 12, skipping what is there.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev libpugixml-dev libzip-dev libjpeg-dev
-          libgtest-dev python3-openpyxl fonts-noto-cjk pkg-config)
+          libgtest-dev python3-openpyxl fonts-noto-cjk pkg-config
+          libgsf-1-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,186 @@
+// The building blocks of the binary schedule reader on crafted bytes: bounds, Props items,
+// fixed and var blocks, field maps and value encodings.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "platform/project/mpp/field_map.h"
+#include "platform/project/mpp/fixed_block.h"
+#include "platform/project/mpp/mpp_values.h"
+#include "platform/project/mpp/props_stream.h"
+#include "platform/project/mpp/var_block.h"
+#include "platform/runtime/automation_error.h"
+
+namespace taskvane::project::mpp {
+namespace {
+
+// Little-endian bytes built field by field.
+class Bytes {
+ public:
+  Bytes& U8(std::uint8_t v) {
+    bytes_.push_back(v);
+    return *this;
+  }
+  Bytes& U16(std::uint16_t v) { return Raw(&v, 2); }
+  Bytes& U32(std::uint32_t v) { return Raw(&v, 4); }
+  Bytes& F64(double v) { return Raw(&v, 8); }
+  Bytes& Zeros(std::size_t n) {
+    bytes_.insert(bytes_.end(), n, 0);
+    return *this;
+  }
+  ByteView view() const { return ByteView(bytes_); }
+  std::vector<std::uint8_t>& vector() { return bytes_; }
+
+ private:
+  Bytes& Raw(const void* p, std::size_t n) {
+    const auto* b = static_cast<const std::uint8_t*>(p);
+    bytes_.insert(bytes_.end(), b, b + n);
+    return *this;
+  }
+  std::vector<std::uint8_t> bytes_;
+};
+
+TEST(MppBytes, ReadsStayInsideTheirWindow) {
+  Bytes b;
+  b.U32(0x11223344).U16(0xBEEF);
+  const ByteView view = b.view();
+  EXPECT_EQ(view.U32(0), 0x11223344u);
+  EXPECT_EQ(view.U16(4), 0xBEEF);
+  EXPECT_EQ(view.U32(3), std::nullopt);
+  EXPECT_EQ(view.U16(5), std::nullopt);
+  EXPECT_EQ(view.U8(SIZE_MAX), std::nullopt);
+  EXPECT_FALSE(view.Contains(SIZE_MAX, 2));
+  EXPECT_EQ(view.Sub(4, 100).size(), 2u);
+  EXPECT_TRUE(view.Sub(7).empty());
+}
+
+TEST(MppBytes, PropsItemsStopAtTheFirstItemThatDoesNotFit) {
+  Bytes b;
+  b.Zeros(12).U16(3).Zeros(2);
+  b.U32(3).U32(0x100).U32(0).U8('a').U8('b').U8('c').U8(0);  // odd size: one pad byte
+  b.U32(2).U32(0x200).U32(0).U16(7);
+  b.U32(1000).U32(0x300).U32(0).U16(9);  // runs past the end
+  const PropsStream props(b.view());
+  EXPECT_EQ(props.ItemCount(), 2u);
+  ASSERT_TRUE(props.Find(0x100));
+  EXPECT_EQ(props.Find(0x100)->size(), 3u);
+  EXPECT_EQ(props.Find(0x200)->U16(0), 7);
+  EXPECT_FALSE(props.Find(0x300));
+}
+
+TEST(MppBytes, FixedItemsRunToTheNextOffsetOrTheEnd) {
+  Bytes meta;
+  meta.U32(0xFADFADBA).U32(0).U32(1).U32(0);  // the header count is too small
+  const std::uint32_t offsets[] = {0, 4, 2, 500};
+  for (std::uint32_t offset : offsets) meta.U32(0x04).U32(offset).Zeros(2);
+  Bytes data;
+  data.Zeros(10);
+  const auto items = ReadFixedItems(meta.view(), data.view(), 10);
+  ASSERT_EQ(items.size(), 4u);
+  EXPECT_EQ(items[0].data.size(), 4u);
+  EXPECT_EQ(items[1].data.size(), 6u);  // its successor starts before it
+  EXPECT_EQ(items[2].data.size(), 8u);  // its successor starts outside the data
+  EXPECT_TRUE(items[3].data.empty());
+  EXPECT_EQ(items[0].flags(), 0x04);
+
+  Bytes bad;
+  bad.U32(0x12345678).Zeros(12);
+  EXPECT_THROW(ReadFixedItems(bad.view(), data.view(), 10), AutomationError);
+  EXPECT_EQ(ParallelMetaItemBytes(meta.view(), 4), 10u);
+}
+
+TEST(MppBytes, VarValuesOutsideTheirStreamAreNotSet) {
+  for (int format : {9, 14}) {
+    Bytes meta;
+    meta.U32(0xFADFADBA).U32(0).U32(3).Zeros(8).U32(0);
+    auto entry = [&](std::uint32_t uid, std::uint16_t key, std::uint32_t offset) {
+      if (format == 9) {
+        meta.U16(uid & 0xFFFF).U8(uid >> 16).U8(static_cast<std::uint8_t>(key)).U32(offset);
+      } else {
+        meta.U32(uid).U32(offset).U16(key).U16(0);
+      }
+    };
+    entry(70000, 14, 0);
+    entry(5, 1, 6);
+    entry(5, 2, 0xFFFFFFF0);
+    entry(6, 3, 0);  // beyond the count: ignored
+    Bytes data;
+    data.U32(2).U16(0x41).U32(100);
+    const VarBlock var(meta.view(), data.view(), format);
+    ASSERT_TRUE(var.Find(70000, 14)) << format;
+    EXPECT_EQ(var.Find(70000, 14)->size(), 2u);
+    EXPECT_FALSE(var.Find(5, 1)) << "length runs past the end";
+    EXPECT_FALSE(var.Find(5, 2)) << "offset outside";
+    EXPECT_FALSE(var.Find(6, 3));
+    EXPECT_TRUE(var.HasEntries(5));
+  }
+}
+
+TEST(MppBytes, FieldMapPlacesFixedFieldsInTwoBlocksAndVarFieldsByKey) {
+  Bytes map;
+  auto entry = [&](std::uint16_t offset, std::uint8_t key6, std::uint32_t id,
+                   std::uint16_t category, std::uint16_t size) {
+    map.U32(0).U16(offset).U8(key6).Zeros(5).U32(id).Zeros(4).U16(category).U16(size).U32(0);
+  };
+  entry(0, 0, 0x0B400056, 0x03, 4);          // unique ID, block 0 at 0
+  entry(20, 0, 0x0B400023, 0x13, 4);         // start, block 0 at 20
+  entry(16, 0, 0x0B400479, 0x05, 8);         // position: offset drops, so block 1
+  entry(0xFFFF, 11, 0x0B40000E, 0x08, 512);  // name: var
+  entry(0xFFFF, 0, 0x0B400001, 0x0B, 0);     // a flag
+  const FieldMap nine(map.view(), 9);
+  EXPECT_EQ(nine.Extent(0), 24u);
+  EXPECT_EQ(nine.Extent(1), 24u);
+  EXPECT_EQ(nine.Find(kTaskClass, 0x479)->block, 1);
+  EXPECT_EQ(nine.Find(kTaskClass, 14)->var_key, 11);
+  EXPECT_EQ(nine.Find(kTaskClass, 1)->kind, FieldLocation::Kind::kFlag);
+  EXPECT_FALSE(nine.Find(kResourceClass, 14));
+  const FieldMap fourteen(map.view(), 14);
+  EXPECT_EQ(fourteen.Find(kTaskClass, 14)->var_key, 14);
+
+  Bytes block0;
+  block0.U32(7).Zeros(16).U16(4800).U16(14611);
+  Bytes block1;
+  block1.Zeros(16).F64(3.0);
+  const ItemFields fields(nine, kTaskClass, block0.view(), block1.view(), nullptr, 7);
+  EXPECT_EQ(fields.Value(0x56)->I32(0), 7);
+  EXPECT_TRUE(fields.Value(0x23));
+  EXPECT_EQ(fields.Value(0x479)->F64(0), 3.0);
+  EXPECT_FALSE(fields.Value(14)) << "no var block";
+  const ItemFields short_item(nine, kTaskClass, block0.view().Sub(0, 22), ByteView(), nullptr, 7);
+  EXPECT_FALSE(short_item.Value(0x23));
+  EXPECT_FALSE(short_item.Value(0x479));
+}
+
+TEST(MppValues, EncodingsAndTheirNotSetForms) {
+  Bytes b;
+  b.U16(4800).U16(14611);  // 08:00 on day 14611 after 1983-12-31 = 2024-01-01
+  EXPECT_EQ(Timestamp(b.view()), (DateTime{DateSerial(2024, 1, 1), 480}));
+  EXPECT_EQ(Timestamp(Bytes().U32(0xFFFFFFFF).view()), std::nullopt);
+  EXPECT_EQ(Timestamp(Bytes().U16(0).U16(1).view()), std::nullopt);
+  EXPECT_EQ(Timestamp(Bytes().U16(0xFFFF).U16(2).view()), (DateTime{30683, 0}));
+  EXPECT_EQ(DayNumber(Bytes().U16(1).view()), DateSerial(1984, 1, 1));
+  EXPECT_EQ(DurationMinutes(Bytes().U32(4800).view()), 480.0);
+  EXPECT_EQ(DurationMinutes(Bytes().U32(0xFFFFFFFF).view()), std::nullopt);
+  EXPECT_EQ(WorkMinutes(Bytes().F64(4800000).view()), 4800.0);
+  EXPECT_EQ(Currency(Bytes().F64(352625).view()), 3526.25);
+  EXPECT_EQ(Currency(Bytes().F64(std::numeric_limits<double>::quiet_NaN()).view()), std::nullopt);
+  EXPECT_EQ(Percent(Bytes().U16(100).view()), 100);
+  EXPECT_EQ(Percent(Bytes().U16(101).view()), std::nullopt);
+  EXPECT_EQ(Percent(Bytes().U8(5).view()), std::nullopt);
+}
+
+TEST(MppValues, TextsEndAtTheirTerminatorAndKeepEveryCharacter) {
+  Bytes b;
+  for (char16_t c : u"작업 A😀") b.U16(c);  // includes the terminator
+  b.U16('x');
+  EXPECT_EQ(Text(b.view()), "작업 A😀");
+  EXPECT_EQ(Text(Bytes().U16(0xD800).U16('a').view()), "\uFFFDa");
+  EXPECT_EQ(Text(Bytes().U16('a').U8('b').view()), "a") << "an odd last byte is dropped";
+  EXPECT_EQ(Latin1Text(Bytes().U8('M').U8(0xA3).U8(0).U8('z').view()), "M£");
+}
+
+}  // namespace
+}  // namespace taskvane::project::mpp
