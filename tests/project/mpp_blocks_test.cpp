@@ -13,35 +13,12 @@
 #include "platform/project/mpp/props_stream.h"
 #include "platform/project/mpp/var_block.h"
 #include "platform/runtime/automation_error.h"
+#include "tests/project/byte_builder.h"
 
 namespace taskvane::project::mpp {
 namespace {
 
-// Little-endian bytes built field by field.
-class Bytes {
- public:
-  Bytes& U8(std::uint8_t v) {
-    bytes_.push_back(v);
-    return *this;
-  }
-  Bytes& U16(std::uint16_t v) { return Raw(&v, 2); }
-  Bytes& U32(std::uint32_t v) { return Raw(&v, 4); }
-  Bytes& F64(double v) { return Raw(&v, 8); }
-  Bytes& Zeros(std::size_t n) {
-    bytes_.insert(bytes_.end(), n, 0);
-    return *this;
-  }
-  ByteView view() const { return ByteView(bytes_); }
-  std::vector<std::uint8_t>& vector() { return bytes_; }
-
- private:
-  Bytes& Raw(const void* p, std::size_t n) {
-    const auto* b = static_cast<const std::uint8_t*>(p);
-    bytes_.insert(bytes_.end(), b, b + n);
-    return *this;
-  }
-  std::vector<std::uint8_t> bytes_;
-};
+using testing::Bytes;
 
 TEST(MppBytes, ReadsStayInsideTheirWindow) {
   Bytes b;

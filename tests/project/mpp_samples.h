@@ -1,0 +1,34 @@
+#pragma once
+
+// The binary sample schedules: which of them have a Project XML twin saved by the same
+// Project version, their bytes, and the twin as the XML loader reads it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/project/schedule_data.h"
+
+namespace taskvane::project::testing {
+
+struct MppSample {
+  std::string path;       // the .mpp file
+  std::string twin_path;  // its Project XML twin
+  std::string name;       // the file name, for messages
+};
+
+// Every .mpp under the samples' mpp folder whose twin exists, in path order; empty when the
+// samples are not on this machine.
+std::vector<MppSample> MppSamplesWithTwins();
+
+// Path of a binary sample under the samples' mpp folder ("misc/sample1.mpp"); empty when
+// absent.
+std::string MppSamplePath(std::string_view relative);
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+
+// The schedule the XML loader reads from the file at `path`.
+ProjectData LoadXmlFile(const std::string& path);
+
+}  // namespace taskvane::project::testing
