@@ -59,8 +59,8 @@ class BenchServices : public taskvane::forms::Services {
                          const std::string& default_value) override {
     return default_value;
   }
-  void SaveSetting(const std::string&, const std::string&, const std::string&,
-                   const std::string&) override {}
+  void SaveSettings(const std::string&, const std::string&,
+                    const std::vector<taskvane::forms::Setting>&) override {}
   void ShellOpen(const std::string&) override {}
   bool FileExists(const std::string& path) override { return std::filesystem::exists(path); }
   bool FolderExists(const std::string& path) override {

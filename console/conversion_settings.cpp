@@ -28,7 +28,7 @@ bool ConversionSettings::Truth(const std::string& key, bool default_value) const
 }
 
 void ConversionSettings::SaveText(const std::string& key, const std::string& text) {
-  services_.SaveSetting(kSettingsApp, kSettingsSection, key, text);
+  pending_.push_back({key, text});
 }
 
 void ConversionSettings::SaveCheckValue(const std::string& key, int value) {
@@ -37,6 +37,11 @@ void ConversionSettings::SaveCheckValue(const std::string& key, int value) {
 
 void ConversionSettings::SaveTruth(const std::string& key, bool value) {
   SaveText(key, value ? "True" : "False");
+}
+
+void ConversionSettings::Write() {
+  services_.SaveSettings(kSettingsApp, kSettingsSection, pending_);
+  pending_.clear();
 }
 
 }  // namespace taskvane

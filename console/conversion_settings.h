@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/forms/services.h"
 
@@ -11,7 +12,8 @@ inline constexpr const char* kSettingsApp = "Taskvane";
 inline constexpr const char* kSettingsSection = "frmMain";
 
 // Reads and writes the settings in their stored forms: texts unchanged, check-box values
-// as "0" / "1", option buttons as "True" / "False".
+// as "0" / "1", option buttons as "True" / "False". The Save functions collect the keys in
+// order; Write then stores them all in one go, so the store is rewritten once.
 class ConversionSettings {
  public:
   explicit ConversionSettings(forms::Services& services) : services_(services) {}
@@ -27,9 +29,11 @@ class ConversionSettings {
   void SaveText(const std::string& key, const std::string& text);
   void SaveCheckValue(const std::string& key, int value);
   void SaveTruth(const std::string& key, bool value);
+  void Write();
 
  private:
   forms::Services& services_;
+  std::vector<forms::Setting> pending_;
 };
 
 }  // namespace taskvane

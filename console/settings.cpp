@@ -1,5 +1,5 @@
 // The conversion settings of the main window: what start-up restores and what the convert
-// command stores after a conversion, key by key in the store's order.
+// command stores after a conversion, key by key in the store's order and in one write.
 #include <string>
 
 #include "console/conversion_settings.h"
@@ -89,6 +89,7 @@ void frmMain::SaveConversionSettings() {
   }
   settings.SaveCheckValue("ExecuteFile", chkExecuteConvertlFile.Value);
   settings.SaveText("Baseline", cmbBaseline.Text);
+  settings.Write();
 }
 
 }  // namespace taskvane

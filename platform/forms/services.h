@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/runtime/date.h"
 
@@ -26,6 +27,12 @@ inline constexpr int vbNo = 7;
 bool LocalFileExists(const std::string& path);
 bool LocalFolderExists(const std::string& path);
 
+// A named text of the per-user settings.
+struct Setting {
+  std::string key;
+  std::string value;
+};
+
 // Everything a form needs from the platform, injected so that every handler runs in a
 // test. The programs use the Qt implementation; tests use a recording one.
 class Services {
@@ -42,11 +49,12 @@ class Services {
   virtual std::optional<std::string> ShowSaveDialog(const std::string& filter,
                                                     const std::string& preset) = 0;
 
-  // Per-user settings: named texts by application, section and key.
+  // Per-user settings: named texts by application, section and key. A save stores its keys
+  // in the given order and reaches the store once for all of them.
   virtual std::string GetSetting(const std::string& app, const std::string& section,
                                  const std::string& key, const std::string& default_value) = 0;
-  virtual void SaveSetting(const std::string& app, const std::string& section,
-                           const std::string& key, const std::string& value) = 0;
+  virtual void SaveSettings(const std::string& app, const std::string& section,
+                            const std::vector<Setting>& settings) = 0;
 
   // Opens a file with the desktop's "open" action; the outcome is not reported.
   virtual void ShellOpen(const std::string& path) = 0;

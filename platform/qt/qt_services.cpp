@@ -141,9 +141,9 @@ std::string QtServices::GetSetting(const std::string& app, const std::string& se
   return store_.Get(app, section, key, default_value);
 }
 
-void QtServices::SaveSetting(const std::string& app, const std::string& section,
-                             const std::string& key, const std::string& value) {
-  store_.Save(app, section, key, value);
+void QtServices::SaveSettings(const std::string& app, const std::string& section,
+                              const std::vector<forms::Setting>& settings) {
+  store_.Save(app, section, settings);
 }
 
 void QtServices::ShellOpen(const std::string& path) {

@@ -67,9 +67,9 @@ std::string DriverServices::GetSetting(const std::string& app, const std::string
   return store_.Get(app, section, key, default_value);
 }
 
-void DriverServices::SaveSetting(const std::string& app, const std::string& section,
-                                 const std::string& key, const std::string& value) {
-  store_.Save(app, section, key, value);
+void DriverServices::SaveSettings(const std::string& app, const std::string& section,
+                                  const std::vector<forms::Setting>& settings) {
+  store_.Save(app, section, settings);
 }
 
 void DriverServices::ShellOpen(const std::string& path) {

@@ -41,8 +41,8 @@ class DriverServices : public forms::Services {
                                             const std::string& preset) override;
   std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                          const std::string& default_value) override;
-  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                   const std::string& value) override;
+  void SaveSettings(const std::string& app, const std::string& section,
+                    const std::vector<forms::Setting>& settings) override;
   void ShellOpen(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;

@@ -77,7 +77,7 @@ class SampleForm : public forms::Form {
     if (Platform().MsgBox(txtName.Text + "님, 인사할까요?", forms::vbYesNo | forms::vbQuestion,
                           Caption) == forms::vbYes) {
       stbMain.PanelText = "안녕하세요, " + txtName.Text;
-      Platform().SaveSetting("Sample", "frmSample", "Name", txtName.Text);
+      Platform().SaveSettings("Sample", "frmSample", {{"Name", txtName.Text}});
     }
     calDay.Visible = true;
   }

@@ -13,6 +13,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform/runtime/date.h"
+#include "tests/qt/file_rewrites.h"
 #include "tests/qt/qt_app.h"
 
 namespace taskvane::qt {
@@ -86,6 +87,27 @@ TEST_F(MainWindowTest, TheAboutBoxIsModalAndItsCloseButtonEndsIt) {
   about->trigger();  // returns once the about box is closed
   EXPECT_EQ(caption, "Taskvane 정보");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A store of many keys costs a rewrite of the whole file each time: the keys of a
+// conversion go in together.
+TEST_F(MainWindowTest, AConversionStoresItsSettingsInOneRewriteOfTheFile) {
+  frmMain form(services, exporters, BuildVariant::Main);
+  form.Form_Load();
+  taskvane::testing::FileRewrites rewrites(dir.path().toStdString(), "settings.ini");
+  ASSERT_TRUE(rewrites.Watching());
+  form.txtTitleExcel.Text = "엑셀 제목";
+  form.SaveConversionSettings();
+  EXPECT_EQ(rewrites.Count(), 1);
+  form.mnuConvertPPT.RaiseClick();
+  form.txtTitlePPT.Text = "보고 제목";
+  form.SaveConversionSettings();
+  EXPECT_EQ(rewrites.Count(), 2);
+  const IniSettingsStore file(dir.filePath("settings.ini").toStdString());
+  EXPECT_EQ(file.Get("Taskvane", "frmMain", "TitleExcel", ""), "엑셀 제목");
+  EXPECT_EQ(file.Get("Taskvane", "frmMain", "ColorSet(4)", ""), "25,14");
+  EXPECT_EQ(file.Get("Taskvane", "frmMain", "TitlePPT", ""), "보고 제목");
+  EXPECT_EQ(file.Get("Taskvane", "frmMain", "Baseline", ""), "초기계획");
 }
 
 // The report calendar needs more room than its model gives. It keeps the model's right edge

@@ -115,7 +115,7 @@ TEST_F(QtServicesTest, OpenDialogReturnsTheChosenFile) {
 }
 
 TEST_F(QtServicesTest, SettingsFilesAndClock) {
-  services.SaveSetting("Taskvane", "frmMain", "Zoom", "85");
+  services.SaveSettings("Taskvane", "frmMain", {{"Zoom", "85"}});
   EXPECT_EQ(services.GetSetting("Taskvane", "frmMain", "Zoom", "70"), "85");
   EXPECT_EQ(services.GetSetting("Taskvane", "frmMain", "Title", "없음"), "없음");
   std::ofstream(InDir("a.txt")) << "x";

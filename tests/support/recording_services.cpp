@@ -51,13 +51,17 @@ std::string RecordingServices::GetSetting(const std::string& app, const std::str
   return it == Settings.end() ? default_value : it->second;
 }
 
-void RecordingServices::SaveSetting(const std::string& app, const std::string& section,
-                                    const std::string& key, const std::string& value) {
-  Settings[app + "/" + section + "/" + key] = value;
-  Log.push_back("SETTING " + section + "/" + key + " = " + value);
+void RecordingServices::SaveSettings(const std::string& app, const std::string& section,
+                                     const std::vector<forms::Setting>& settings) {
+  for (const auto& [key, value] : settings) {
+    Settings[app + "/" + section + "/" + key] = value;
+    Log.push_back("SETTING " + section + "/" + key + " = " + value);
+  }
 }
 
-void RecordingServices::ShellOpen(const std::string& path) { Log.push_back("OPEN " + path); }
+void RecordingServices::ShellOpen(const std::string& path) {
+  Log.push_back("OPEN " + path);
+}
 
 bool RecordingServices::FileExists(const std::string& path) {
   return forms::LocalFileExists(path);

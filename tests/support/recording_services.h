@@ -19,12 +19,12 @@ class RecordingServices : public forms::Services {
   // "MSGBOX <title> | <OK|YesNo> | <text>", "DIALOG <open|save> | <filter> | <preset>",
   // "OPEN <path>", "MODAL <form>", "END", "SETTING <section>/<key> = <value>".
   std::vector<std::string> Log;
-  std::deque<int> Answers;                              // vbOK, vbYes, vbNo
+  std::deque<int> Answers;                               // vbOK, vbYes, vbNo
   std::deque<std::optional<std::string>> DialogResults;  // nullopt = cancel
-  std::map<std::string, std::string> Settings;          // "<app>/<section>/<key>"
+  std::map<std::string, std::string> Settings;           // "<app>/<section>/<key>"
   DaySerial TodayValue = 0;
   bool Ended = false;
-  std::function<void(forms::Form&)> OnModal;            // e.g. close the about box
+  std::function<void(forms::Form&)> OnModal;  // e.g. close the about box
 
   std::vector<std::string> Lines(const std::string& prefix) const;
   std::vector<std::string> Messages() const { return Lines("MSGBOX "); }
@@ -34,10 +34,10 @@ class RecordingServices : public forms::Services {
                                             const std::string& preset) override;
   std::optional<std::string> ShowSaveDialog(const std::string& filter,
                                             const std::string& preset) override;
-  std::string GetSetting(const std::string& app, const std::string& section,
-                         const std::string& key, const std::string& default_value) override;
-  void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                   const std::string& value) override;
+  std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& default_value) override;
+  void SaveSettings(const std::string& app, const std::string& section,
+                    const std::vector<forms::Setting>& settings) override;
   void ShellOpen(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
