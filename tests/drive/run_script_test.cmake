@@ -3,7 +3,9 @@
 # parts, each followed by "EXIT <status>", must equal the .expected file of the test.
 # In scripts and the expected file, @WORK@, @SAMPLES@ and @DATA@ stand for WORK_DIR,
 # SAMPLES_DIR and TEST_DATA_DIR. A file name.ini next to the script is copied to
-# @WORK@/settings.ini (placeholders replaced) before the first part.
+# @WORK@/settings.ini (placeholders replaced) before the first part. A test whose scripts
+# name sample schedules that are not on this machine is skipped.
+include(${CMAKE_CURRENT_LIST_DIR}/../sample_schedules.cmake)
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
@@ -15,6 +17,17 @@ function(substitute text result)
 endfunction()
 
 string(REPLACE "|" ";" SCRIPT "${SCRIPT}")
+set(missing "")
+foreach(part IN LISTS SCRIPT)
+  file(READ "${part}" script_text)
+  tv_missing_samples("${script_text}" "${SAMPLES_DIR}" missing_here)
+  list(APPEND missing ${missing_here})
+endforeach()
+if(missing)
+  tv_report_skipped("${missing}")
+  return()
+endif()
+
 list(GET SCRIPT 0 first_part)
 get_filename_component(script_dir "${first_part}" DIRECTORY)
 get_filename_component(script_name "${first_part}" NAME)

@@ -4,6 +4,7 @@
 
 #include "excel_export/gantt.h"
 #include "tests/excel_export/gantt_fixture.h"
+#include "tests/support/sample_schedules.h"
 
 namespace taskvane::testing {
 namespace {
@@ -22,9 +23,6 @@ class GanttSamplesTest : public GanttTest {
     EXPECT_TRUE(services.Messages().empty()) << services.Messages().front();
     EXPECT_TRUE(std::filesystem::exists(Output(name)));
     return ReadGanttBack(Output(name));
-  }
-  static std::string Sample(const std::string& file) {
-    return std::string(TASKVANE_SAMPLES_DIR) + "/" + file;
   }
   static std::string Data(const std::string& file) {
     return std::string(TASKVANE_TEST_DATA_DIR) + "/" + file;
@@ -76,15 +74,16 @@ TEST_F(GanttSamplesTest, OutlineWithProgressActualOnlyByDay) {
 // A schedule saved by another program, from outline level 2 by day with the actual-only
 // chart, then from level 1 by week with the plan-and-actual chart.
 TEST_F(GanttSamplesTest, ScheduleOfAnotherWriterBothWays) {
+  TV_REQUIRE_SAMPLE(sample, "sample1.xml");
   frmMain.cmbStartOutlineforExcel.SelectText("2");
-  const WorkbookFacts day = Convert(Sample("sample1.xml"), false, "day.xlsx");
+  const WorkbookFacts day = Convert(sample, false, "day.xlsx");
   EXPECT_EQ(day["cell.A5"], "s:Second Task");
   EXPECT_EQ(day["cell.D3"], "d:2003-01-05");
   EXPECT_EQ(day["fill.F5"], "lightUp/64/9");  // 7 January, day 3
 
   frmMain.cmbStartOutlineforExcel.SelectText("1");
   frmMain.optRealAndPlan.Value = true;
-  const WorkbookFacts week = Convert(Sample("sample1.xml"), true, "week.xlsx");
+  const WorkbookFacts week = Convert(sample, true, "week.xlsx");
   EXPECT_EQ(week["cell.A5"], "s:First Task");
   EXPECT_EQ(week["cell.B5"], "s:Second Task");
   EXPECT_EQ(week["cell.D4"], "d:2003-01-07");

@@ -1,11 +1,18 @@
 # End to end through the driver: drive/outline_list.drive converts a real schedule to both
 # outline forms; the driver's output must equal drive/outline_list.expected, and the two
 # workbooks must match the schedule when both are read independently.
-# Arguments: DRIVE, SOURCE_DIR (this folder), WORK_DIR, SAMPLES_DIR.
+# Arguments: DRIVE, SOURCE_DIR (this folder), WORK_DIR, SAMPLES_DIR. Skipped when the
+# sample schedule is not on this machine.
+include(${CMAKE_CURRENT_LIST_DIR}/../sample_schedules.cmake)
+file(READ "${SOURCE_DIR}/drive/outline_list.drive" script)
+tv_missing_samples("${script}" "${SAMPLES_DIR}" missing)
+if(missing)
+  tv_report_skipped("${missing}")
+  return()
+endif()
+
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
-
-file(READ "${SOURCE_DIR}/drive/outline_list.drive" script)
 string(REPLACE "@WORK@" "${WORK_DIR}" script "${script}")
 string(REPLACE "@SAMPLES@" "${SAMPLES_DIR}" script "${script}")
 file(WRITE "${WORK_DIR}/outline_list.drive" "${script}")

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "tests/ppt_report/pptx_reader.h"
+#include "tests/support/sample_schedules.h"
 
 namespace taskvane::testing {
 namespace {
@@ -142,8 +143,7 @@ TEST_F(DriveReportTest, ScheduleWithLevelsBaselinesAndProgress) {
 }
 
 TEST_F(DriveReportTest, SampleScheduleSavedByProject) {
-  const std::string sample = TASKVANE_SAMPLES_DIR "/sample1.xml";
-  if (!fs::exists(sample)) GTEST_SKIP() << "sample schedule not available";
+  TV_REQUIRE_SAMPLE(sample, "sample1.xml");
   const auto lines = Convert(sample, "2003-01-06", "2003-01-12", "2003-01-13", "2003-01-19", false);
   ExpectConverted(lines, output());
   const std::vector<SlideContent> slides = SavedSlides();
@@ -166,8 +166,7 @@ TEST_F(DriveReportTest, SampleScheduleSavedByProject) {
 }
 
 TEST_F(DriveReportTest, SampleWithBlankLinesIsRefused) {
-  const std::string sample = TASKVANE_SAMPLES_DIR "/mspdinulltasks.xml";
-  if (!fs::exists(sample)) GTEST_SKIP() << "sample schedule not available";
+  TV_REQUIRE_SAMPLE(sample, "mspdinulltasks.xml");
   const auto lines = Convert(sample, "2003-01-06", "2003-01-12", "2003-01-13", "2003-01-19", false);
   std::vector<std::string> messages;
   for (const std::string& line : lines) {

@@ -197,9 +197,8 @@ TEST(Samples, CustomFieldFamilies) {
 TEST(Samples, RecurringExceptionsAgreeWithTheDaysProjectExpanded) {
   // Project writes each exception twice: as a rule (Exceptions) and expanded into single
   // days (WeekDay with DayType 0). Reading the rules must give the same working time.
-  const std::string xml =
-      testing::ReadSample("calendar-recurring-exceptions-project2016-mspdi.xml");
-  if (xml.empty()) GTEST_SKIP() << "sample schedule not available";
+  TV_REQUIRE_SAMPLE(path, "calendar-recurring-exceptions-project2016-mspdi.xml");
+  const std::string xml = testing::ReadFile(path);
   const size_t from = xml.find("<Exceptions>");
   const size_t to = xml.find("</Exceptions>");
   ASSERT_NE(from, std::string::npos);

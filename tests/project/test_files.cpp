@@ -20,14 +20,7 @@ TempFile::~TempFile() {
   std::filesystem::remove_all(folder_, ignored);
 }
 
-std::string SamplePath(std::string_view name) {
-  const std::filesystem::path path = std::filesystem::path(TASKVANE_SAMPLES_DIR) / name;
-  return std::filesystem::is_regular_file(path) ? path.string() : std::string();
-}
-
-std::string ReadSample(std::string_view name) {
-  const std::string path = SamplePath(name);
-  if (path.empty()) return "";
+std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();

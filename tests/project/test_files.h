@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/sample_schedules.h"
+
 namespace taskvane::project::testing {
 
 // A file in a fresh temporary folder holding `bytes`; both removed on destruction.
@@ -26,10 +28,8 @@ class TempFile {
   std::string path_;
 };
 
-// Path of a sample schedule; empty when the samples are not on this machine.
-std::string SamplePath(std::string_view name);
-// The text of a sample schedule ("" when absent).
-std::string ReadSample(std::string_view name);
+// The bytes of a file ("" when it cannot be read).
+std::string ReadFile(const std::string& path);
 
 // Path of a schedule under tests/data.
 std::string TestDataPath(std::string_view name);
@@ -42,8 +42,3 @@ std::string ProjectXml(std::string_view tasks, std::string_view project_elements
 std::string TaskXml(int id, std::string_view name, int outline_level, std::string_view more = "");
 
 }  // namespace taskvane::project::testing
-
-// Skips the test when the sample schedule is not on this machine.
-#define TV_REQUIRE_SAMPLE(path_variable, name)                                      \
-  const std::string path_variable = ::taskvane::project::testing::SamplePath(name); \
-  if (path_variable.empty()) GTEST_SKIP() << "sample schedule not available: " << name
