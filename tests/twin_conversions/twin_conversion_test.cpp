@@ -13,6 +13,7 @@
 #include "platform/project/project.h"
 #include "tests/console/convert_recording_exporters.h"
 #include "tests/ppt_report/pptx_reader.h"
+#include "tests/project/test_files.h"
 #include "tests/twin_conversions/package_diff.h"
 #include "tests/twin_conversions/twin_samples.h"
 
@@ -133,7 +134,7 @@ class TwinConversion : public ::testing::TestWithParam<TwinSample> {};
 
 TEST_P(TwinConversion, SameDocumentsAsTheXmlTwin) {
   const TwinSample& sample = GetParam();
-  if constexpr (!kMppReaderBuilt) {
+  if constexpr (!project::testing::kMppReaderBuilt) {
     // Until the binary reader is part of the build the harness compares the twin with a
     // second conversion of itself: the conversions must be reproducible to be compared.
     std::map<std::string, int> excused;
@@ -161,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(Samples, TwinConversion, ::testing::ValuesIn(TwinSample
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(TwinConversion);
 
 TEST(TwinCorpus, EveryTwinOfTheSamplesIsCompared) {
-  if (MppSamplesFolder().empty()) GTEST_SKIP() << "the shared samples are not available";
+  if (project::testing::MppSampleNames().empty())
+    GTEST_SKIP() << "the shared samples are not available";
   const std::vector<TwinSample> samples = TwinSamples();
   // Project 2000 saved no XML; misc/ holds files with other twins or none.
   EXPECT_GE(samples.size(), 100u);

@@ -1,49 +1,28 @@
 #include "tests/twin_conversions/twin_samples.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 
 #include "platform/project/project.h"
 #include "platform/runtime/date.h"
+#include "tests/project/mpp_samples.h"
+#include "tests/project/test_files.h"
 
 namespace taskvane::testing {
 namespace fs = std::filesystem;
 
-std::string MppSamplesFolder() {
-  const fs::path folder = fs::path(TASKVANE_SAMPLES_DIR) / "mpp";
-  return fs::is_directory(folder) ? folder.string() : std::string();
-}
-
-std::vector<std::string> MppSampleFiles() {
-  std::vector<std::string> files;
-  const std::string folder = MppSamplesFolder();
-  if (folder.empty()) return files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file() && entry.path().extension() == ".mpp") {
-      files.push_back(entry.path().string());
-    }
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
 std::vector<TwinSample> TwinSamples() {
   std::vector<TwinSample> samples;
-  const std::string folder = MppSamplesFolder();
-  for (const std::string& mpp : MppSampleFiles()) {
-    std::string stem = fs::path(mpp).filename().string();
-    std::string twin;
-    for (const char* suffix : {"-mpp9.mpp", "-mpp12.mpp", "-mpp14.mpp"}) {
-      if (stem.ends_with(suffix)) {
-        twin =
-            (fs::path(mpp).parent_path() /
-             (stem.substr(0, stem.size() - std::char_traits<char>::length(suffix)) + "-mspdi.xml"))
-                .string();
+  for (const std::string& name : project::testing::MppSampleNames()) {
+    const std::string stem = fs::path(name).filename().string();
+    for (std::string_view suffix : {"-mpp9.mpp", "-mpp12.mpp", "-mpp14.mpp"}) {
+      if (!stem.ends_with(suffix)) continue;
+      const fs::path twin = fs::path(project::testing::MppSamplePath(name)).parent_path() /
+                            (stem.substr(0, stem.size() - suffix.size()) + "-mspdi.xml");
+      if (fs::is_regular_file(twin)) {
+        samples.push_back(TwinSample{name, project::testing::MppSamplePath(name), twin.string()});
       }
     }
-    if (twin.empty() || !fs::is_regular_file(twin)) continue;
-    samples.push_back(TwinSample{fs::relative(mpp, folder).string(), mpp, twin});
   }
   return samples;
 }

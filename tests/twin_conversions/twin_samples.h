@@ -13,8 +13,8 @@
 namespace taskvane::testing {
 
 struct TwinSample {
-  std::string
-      name;  // relative to the samples' mpp folder: "task-text/task-text-project2013-mpp9.mpp"
+  // Relative to the samples' mpp folder: "task-text/task-text-project2013-mpp9.mpp".
+  std::string name;
   std::string mpp;  // full paths
   std::string twin;
 };
@@ -24,26 +24,13 @@ inline void PrintTo(const TwinSample& sample, std::ostream* out) {
   *out << sample.name;
 }
 
-// The folder of the binary samples, or "" when the shared samples are absent.
-std::string MppSamplesFolder();
-
 // Every binary sample with a twin, ordered by name; empty without the samples.
 std::vector<TwinSample> TwinSamples();
-
-// Every .mpp file under the samples' mpp folder, ordered by path.
-std::vector<std::string> MppSampleFiles();
 
 // The report's periods for a schedule: the week from the earliest start of its tasks (that
 // day to 6 days later) and the week after it; the project start for a schedule without
 // tasks. The samples set no status date, and several start their project weeks before or
 // after their tasks, so the periods follow the tasks.
 ReportPeriods PeriodsFromFirstTask(const std::string& schedule);
-
-// Whether this build has the binary schedule reader.
-#if __has_include("platform/project/mpp/mpp_loader.h")
-inline constexpr bool kMppReaderBuilt = true;
-#else
-inline constexpr bool kMppReaderBuilt = false;
-#endif
 
 }  // namespace taskvane::testing

@@ -1,0 +1,158 @@
+// Binary samples that cannot be read and damaged copies of every binary sample, opened
+// through OpenProjectFile: a refusal is AutomationError 432 naming the file and the
+// reason; a copy that still opens must read through every member. Nothing may crash.
+// The damaged copies are made here from the samples: cut short at a few points, each
+// stream zeroed in turn, and a few bytes flipped in one stream at a time.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "platform/project/mpp/compound_file.h"
+#include "platform/project/project.h"
+#include "platform/runtime/automation_error.h"
+#include "tests/project/compound_layout.h"
+#include "tests/project/mpp_samples.h"
+#include "tests/project/read_every_member.h"
+#include "tests/project/test_files.h"
+
+namespace taskvane::project {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using testing::MppSampleNames;
+using testing::MppSamplePath;
+
+// The refusal of `path`, or "" when it opened.
+std::string RefusalOf(const std::string& path) {
+  try {
+    OpenProjectFile(path);
+  } catch (const AutomationError& error) {
+    EXPECT_EQ(error.Number, kErrFileOpen) << error.Description;
+    return error.Description;
+  }
+  return "";
+}
+
+TEST(MppRefusals, PasswordAndProject98FilesNameTheFileAndTheReason) {
+  if (MppSampleNames().empty()) GTEST_SKIP() << "the shared samples are not available";
+  if constexpr (!testing::kMppReaderBuilt) {
+    GTEST_SKIP() << "this build refuses every binary schedule alike";
+  }
+  const std::string password = MppSamplePath("misc/readpassword9.mpp");
+  const std::string refusal = RefusalOf(password);
+  EXPECT_TRUE(refusal.starts_with("'" + password + "' 파일을 열 수 없습니다. ")) << refusal;
+  EXPECT_NE(refusal.find("열기 암호로 보호된 파일입니다."), std::string::npos) << refusal;
+
+  const std::string mpp8 = MppSamplePath("misc/sample98.mpp");
+  const std::string old = RefusalOf(mpp8);
+  EXPECT_TRUE(old.starts_with("'" + mpp8 + "' 파일을 열 수 없습니다. ")) << old;
+  EXPECT_NE(old.find("Project 98 이전 버전의 MPP 형식은 읽을 수 없습니다."), std::string::npos)
+      << old;
+}
+
+// The locator that finds the streams to damage agrees with the container library.
+TEST(CompoundLayout, EveryStreamsBytesAreWhereTheContainerReadsThem) {
+  const std::vector<std::string> names = MppSampleNames();
+  if (names.empty()) GTEST_SKIP() << "the shared samples are not available";
+  for (const std::string& name : {names.front(), names.back(), std::string("misc/sample98.mpp")}) {
+    SCOPED_TRACE(name);
+    const Bytes file = testing::ReadFileBytes(MppSamplePath(name));
+    const auto container = mpp::CompoundFile::Open(file);
+    ASSERT_TRUE(container.has_value());
+    const std::vector<testing::StreamExtent> streams = testing::StreamExtents(file);
+    ASSERT_GE(streams.size(), 5u);
+    bool small = false, large = false;
+    for (const testing::StreamExtent& stream : streams) {
+      Bytes gathered;
+      for (const auto& [offset, length] : stream.ranges) {
+        gathered.insert(gathered.end(), file.begin() + offset, file.begin() + offset + length);
+      }
+      EXPECT_EQ(gathered, container->ReadStream(stream.path, file.size())) << stream.path;
+      small = small || (stream.size > 0 && stream.size < 4096);
+      large = large || stream.size >= 4096;
+    }
+    EXPECT_TRUE(small && large) << "both kinds of sectors are located";
+  }
+}
+
+class DamagedCopies : public ::testing::TestWithParam<std::string> {
+ protected:
+  // Opens `bytes` as a file: either a 432 refusal naming it, or a document that reads
+  // through. Returns whether it was refused.
+  bool Open(const Bytes& bytes, const std::string& what) {
+    SCOPED_TRACE(what);
+    {
+      std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+      out.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
+    }
+    try {
+      std::shared_ptr<Project> project = OpenProjectFile(path_);
+      testing::ReadEveryMember(*project);
+      return false;
+    } catch (const AutomationError& error) {
+      EXPECT_EQ(error.Number, kErrFileOpen) << error.Description;
+      if constexpr (testing::kMppReaderBuilt) {
+        EXPECT_TRUE(error.Description.starts_with("'" + path_ + "' 파일을 열 수 없습니다. "))
+            << error.Description;
+      }
+      return true;
+    }
+  }
+
+  testing::TempFile file_{"damaged.mpp", ""};
+  const std::string path_ = file_.path();
+};
+
+TEST_P(DamagedCopies, AreRefusedWith432OrReadThrough) {
+  const Bytes original = testing::ReadFileBytes(MppSamplePath(GetParam()));
+  ASSERT_GT(original.size(), 1024u);
+
+  // Cut short: a file without its directory cannot be read at all.
+  EXPECT_TRUE(Open(Bytes(original.begin(), original.begin() + 8), "signature only"));
+  EXPECT_TRUE(Open(Bytes(original.begin(), original.begin() + 512), "header only"));
+  for (std::size_t cut :
+       {original.size() / 4, original.size() / 2, original.size() * 3 / 4, original.size() - 1}) {
+    Open(Bytes(original.begin(), original.begin() + cut), "cut at " + std::to_string(cut));
+  }
+
+  const std::vector<testing::StreamExtent> streams = testing::StreamExtents(original);
+  ASSERT_FALSE(streams.empty());
+  std::mt19937 random(static_cast<std::uint32_t>(std::hash<std::string>{}(GetParam())));
+  for (const testing::StreamExtent& stream : streams) {
+    if (stream.size == 0) continue;
+    Bytes zeroed = original;
+    for (const auto& [offset, length] : stream.ranges) {
+      std::fill_n(zeroed.begin() + offset, length, 0);
+    }
+    Open(zeroed, stream.path + " zeroed");
+
+    // Eight bytes of the stream turned into others.
+    Bytes flipped = original;
+    std::string where;
+    for (int k = 0; k < 8; ++k) {
+      const auto& [offset, length] = stream.ranges[random() % stream.ranges.size()];
+      const std::size_t at = offset + random() % length;
+      flipped[at] ^= static_cast<std::uint8_t>(1 + random() % 255);
+      where += " " + std::to_string(at);
+    }
+    Open(flipped, stream.path + " flipped at" + where);
+  }
+}
+
+std::string SampleTestName(const ::testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, DamagedCopies, ::testing::ValuesIn(MppSampleNames()),
+                         SampleTestName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(DamagedCopies);
+
+}  // namespace
+}  // namespace taskvane::project
