@@ -1,11 +1,11 @@
 #include "tests/project/mpp_samples.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "platform/project/mspdi_loader.h"
+#include "tests/project/mpp_twins.h"
 
 namespace taskvane::project::testing {
 namespace {
@@ -14,31 +14,23 @@ std::filesystem::path MppFolder() {
   return std::filesystem::path(TASKVANE_SAMPLES_DIR) / "mpp";
 }
 
-// "family-project2010-mpp14.mpp" -> "family-project2010-mspdi.xml"; empty for other names.
-std::string TwinName(const std::string& name) {
-  const std::size_t dash = name.rfind("-mpp");
-  if (dash == std::string::npos || !name.ends_with(".mpp")) return "";
-  return name.substr(0, dash) + "-mspdi.xml";
-}
-
 }  // namespace
 
 std::vector<MppSample> MppSamplesWithTwins() {
   std::vector<MppSample> samples;
-  std::error_code error;
-  if (!std::filesystem::is_directory(MppFolder(), error)) return samples;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(MppFolder(), error)) {
-    if (!entry.is_regular_file()) continue;
-    const std::string name = entry.path().filename().string();
-    const std::string twin = TwinName(name);
-    if (twin.empty()) continue;
-    const std::filesystem::path twin_path = entry.path().parent_path() / twin;
-    if (!std::filesystem::is_regular_file(twin_path)) continue;
-    samples.push_back({entry.path().string(), twin_path.string(), name});
+  for (const std::filesystem::path& file : MppFilesUnder(MppFolder())) {
+    const std::filesystem::path twin = XmlTwinOf(file);
+    if (!twin.empty()) samples.push_back({file.string(), twin.string(), file.filename().string()});
   }
-  std::sort(samples.begin(), samples.end(),
-            [](const MppSample& a, const MppSample& b) { return a.path < b.path; });
   return samples;
+}
+
+std::vector<std::string> MppSampleNames() {
+  std::vector<std::string> names;
+  for (const std::filesystem::path& file : MppFilesUnder(MppFolder())) {
+    names.push_back(std::filesystem::relative(file, MppFolder()).string());
+  }
+  return names;
 }
 
 std::string MppSamplePath(std::string_view relative) {

@@ -22,6 +22,17 @@ struct MppSample {
 // samples are not on this machine.
 std::vector<MppSample> MppSamplesWithTwins();
 
+// Every .mpp under the samples' mpp folder, twin or not, as paths relative to it
+// ("misc/sample98.mpp"), ordered; empty when the samples are not on this machine.
+std::vector<std::string> MppSampleNames();
+
+// Whether this build reads binary schedules; until it does, every one is refused alike.
+#if __has_include("platform/project/mpp/mpp_loader.h")
+inline constexpr bool kMppReaderBuilt = true;
+#else
+inline constexpr bool kMppReaderBuilt = false;
+#endif
+
 // Path of a binary sample under the samples' mpp folder ("misc/sample1.mpp"); empty when
 // absent.
 std::string MppSamplePath(std::string_view relative);

@@ -1,6 +1,5 @@
 #include "tests/project/test_files.h"
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -26,19 +25,6 @@ std::string ReadFile(const std::string& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-std::vector<std::string> MppSampleNames() {
-  std::vector<std::string> names;
-  const std::filesystem::path folder = std::filesystem::path(TASKVANE_SAMPLES_DIR) / "mpp";
-  if (!std::filesystem::is_directory(folder)) return names;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file() && entry.path().extension() == ".mpp") {
-      names.push_back(std::filesystem::relative(entry.path(), folder).string());
-    }
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 std::string TestDataPath(std::string_view name) {

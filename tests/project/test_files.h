@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "tests/support/sample_schedules.h"
 
@@ -31,17 +30,6 @@ class TempFile {
 
 // The bytes of a file ("" when it cannot be read).
 std::string ReadFile(const std::string& path);
-
-// The binary schedules among the samples: paths relative to the samples' "mpp" folder
-// ("misc/sample98.mpp"), ordered; empty when the samples are not on this machine.
-std::vector<std::string> MppSampleNames();
-
-// Whether this build reads binary schedules; until it does, every one is refused alike.
-#if __has_include("platform/project/mpp/mpp_loader.h")
-inline constexpr bool kMppReaderBuilt = true;
-#else
-inline constexpr bool kMppReaderBuilt = false;
-#endif
 
 // Path of a schedule under tests/data.
 std::string TestDataPath(std::string_view name);

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "tests/console/convert_recording_exporters.h"
-#include "tests/project/test_files.h"
+#include "tests/project/mpp_samples.h"
 #include "tests/twin_conversions/frm_main_conversions.h"
 
 namespace taskvane::testing {

@@ -13,7 +13,7 @@
 #include "platform/project/project.h"
 #include "tests/console/convert_recording_exporters.h"
 #include "tests/ppt_report/pptx_reader.h"
-#include "tests/project/test_files.h"
+#include "tests/project/mpp_samples.h"
 #include "tests/twin_conversions/package_diff.h"
 #include "tests/twin_conversions/twin_samples.h"
 

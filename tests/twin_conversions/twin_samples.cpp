@@ -6,7 +6,7 @@
 #include "platform/project/project.h"
 #include "platform/runtime/date.h"
 #include "tests/project/mpp_samples.h"
-#include "tests/project/test_files.h"
+#include "tests/project/mpp_twins.h"
 
 namespace taskvane::testing {
 namespace fs = std::filesystem;
@@ -14,15 +14,9 @@ namespace fs = std::filesystem;
 std::vector<TwinSample> TwinSamples() {
   std::vector<TwinSample> samples;
   for (const std::string& name : project::testing::MppSampleNames()) {
-    const std::string stem = fs::path(name).filename().string();
-    for (std::string_view suffix : {"-mpp9.mpp", "-mpp12.mpp", "-mpp14.mpp"}) {
-      if (!stem.ends_with(suffix)) continue;
-      const fs::path twin = fs::path(project::testing::MppSamplePath(name)).parent_path() /
-                            (stem.substr(0, stem.size() - suffix.size()) + "-mspdi.xml");
-      if (fs::is_regular_file(twin)) {
-        samples.push_back(TwinSample{name, project::testing::MppSamplePath(name), twin.string()});
-      }
-    }
+    const std::string mpp = project::testing::MppSamplePath(name);
+    const fs::path twin = project::testing::XmlTwinOf(mpp);
+    if (!twin.empty()) samples.push_back(TwinSample{name, mpp, twin.string()});
   }
   return samples;
 }
