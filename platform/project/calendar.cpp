@@ -242,4 +242,16 @@ std::vector<CalendarException> MergeExceptions(const std::vector<CalendarExcepti
   return result;
 }
 
+void OverlayCalendar(CalendarData& calendar, const CalendarLayer& layer,
+                     std::size_t max_work_weeks) {
+  for (int d = 0; d < 7; ++d) {
+    if (layer.week[d]) calendar.week[d] = *layer.week[d];
+  }
+  calendar.exceptions = MergeExceptions(layer.exceptions, calendar.exceptions);
+  std::vector<WorkWeek> work_weeks = layer.work_weeks;
+  work_weeks.insert(work_weeks.end(), calendar.work_weeks.begin(), calendar.work_weeks.end());
+  if (work_weeks.size() > max_work_weeks) work_weeks.resize(max_work_weeks);
+  calendar.work_weeks = std::move(work_weeks);
+}
+
 }  // namespace taskvane::project

@@ -4,6 +4,8 @@
 // minutes lie between two points in time.
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "platform/project/schedule_data.h"
@@ -58,6 +60,19 @@ std::vector<CalendarException> NormalizeExceptions(std::vector<CalendarException
 // `primary` with the days of `secondary` that `primary` does not cover; both normalized.
 std::vector<CalendarException> MergeExceptions(const std::vector<CalendarException>& primary,
                                                const std::vector<CalendarException>& secondary);
+
+// What a calendar defines itself, before its base calendar is merged in.
+struct CalendarLayer {
+  std::array<std::optional<DayPattern>, 7> week;  // std::nullopt: the base calendar's day
+  std::vector<CalendarException> exceptions;      // normalized
+  std::vector<WorkWeek> work_weeks;
+};
+
+// Puts `layer` over `calendar`, its base with everything below already merged: the
+// weekdays the layer defines, its exceptions over the base's, its work weeks before the
+// base's, at most `max_work_weeks` in all.
+void OverlayCalendar(CalendarData& calendar, const CalendarLayer& layer,
+                     std::size_t max_work_weeks);
 
 // Working minutes of a pattern between two minutes of the day.
 int PatternMinutes(const DayPattern& pattern, int from_minute = 0, int to_minute = 1440);

@@ -18,13 +18,6 @@ constexpr size_t kMaxWorkWeeks = 1000;
 constexpr size_t kMaxWorkingTimesPerDay = 16;
 constexpr int kMaxBaseDepth = 16;
 
-// A calendar as the file writes it, before its base calendar is merged in.
-struct FileCalendar {
-  std::array<std::optional<DayPattern>, 7> week;
-  std::vector<CalendarException> exceptions;
-  std::vector<WorkWeek> work_weeks;
-};
-
 DayPattern ReadWorkingTimes(const pugi::xml_node& owner) {
   DayPattern pattern;
   ForEachChild(Child(owner, "WorkingTimes"), "WorkingTime", [&](const pugi::xml_node& time) {
@@ -102,8 +95,8 @@ void ReadException(const pugi::xml_node& node, std::vector<CalendarException>& o
   }
 }
 
-FileCalendar ReadCalendar(const pugi::xml_node& node) {
-  FileCalendar calendar;
+CalendarLayer ReadCalendar(const pugi::xml_node& node) {
+  CalendarLayer calendar;
   size_t budget = kMaxExceptionDays;
 
   std::vector<CalendarException> old_style;
@@ -174,15 +167,7 @@ CalendarData Resolve(const std::vector<CalendarEntry>& entries, const CalendarEn
   // override what it defines.
   CalendarData result = CalendarData::Standard();
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    const FileCalendar calendar = ReadCalendar((*it)->node);
-    for (int d = 0; d < 7; ++d) {
-      if (calendar.week[d]) result.week[d] = *calendar.week[d];
-    }
-    result.exceptions = MergeExceptions(calendar.exceptions, result.exceptions);
-    std::vector<WorkWeek> work_weeks = calendar.work_weeks;
-    work_weeks.insert(work_weeks.end(), result.work_weeks.begin(), result.work_weeks.end());
-    if (work_weeks.size() > kMaxWorkWeeks) work_weeks.resize(kMaxWorkWeeks);
-    result.work_weeks = std::move(work_weeks);
+    OverlayCalendar(result, ReadCalendar((*it)->node), kMaxWorkWeeks);
   }
   return result;
 }

@@ -1,5 +1,7 @@
 #include "tests/project/mpp_samples.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,6 +33,17 @@ std::vector<std::string> MppSampleNames() {
     names.push_back(std::filesystem::relative(file, MppFolder()).string());
   }
   return names;
+}
+
+bool ForEachSampleWithTwin(
+    const std::function<void(const mpp::MppFile& file, const ProjectData& twin)>& check) {
+  const std::vector<MppSample> samples = MppSamplesWithTwins();
+  for (const MppSample& sample : samples) {
+    SCOPED_TRACE(sample.name);
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(sample.path);
+    check(mpp::MppFile::Open(bytes), LoadXmlFile(sample.twin_path));
+  }
+  return !samples.empty();
 }
 
 std::string MppSamplePath(std::string_view relative) {

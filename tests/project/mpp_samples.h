@@ -4,10 +4,12 @@
 // Project version, their bytes, and the twin as the XML loader reads it.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/project/mpp/mpp_file.h"
 #include "platform/project/schedule_data.h"
 
 namespace taskvane::project::testing {
@@ -32,6 +34,11 @@ inline constexpr bool kMppReaderBuilt = true;
 #else
 inline constexpr bool kMppReaderBuilt = false;
 #endif
+
+// Opens each of those samples and calls `check` with it and its twin as the XML loader
+// reads it, inside a trace naming the file. False when there are no samples.
+bool ForEachSampleWithTwin(
+    const std::function<void(const mpp::MppFile& file, const ProjectData& twin)>& check);
 
 // Path of a binary sample under the samples' mpp folder ("misc/sample1.mpp"); empty when
 // absent.
