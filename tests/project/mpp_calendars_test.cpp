@@ -330,6 +330,20 @@ TEST(MppExceptions, ExpandedDaysAreCapped) {
   ASSERT_EQ(got.size(), 2u);
   EXPECT_EQ(got[1].first_day, D(2000, 1, 1) + 20000);
   EXPECT_EQ(got[1].last_day, D(2000, 1, 1) + 29999);
+
+  // The days a disagreeing pattern generated count too, so that a hostile list cannot make
+  // every record expand in full.
+  Recurrence wrong = Pattern(Recurrence::kEveryNDays, D(2000, 1, 1), D(2000, 12, 31), 0);
+  wrong.period = 1;
+  Recurrence fine = Pattern(Recurrence::kEveryNDays, D(2001, 1, 1), D(2001, 1, 5), 2);
+  fine.period = 4;
+  const std::vector<ExceptionRecord> pair{{wrong, kOff}, {fine, kMorning}};
+  EXPECT_EQ(DatesOf(ResolveExceptions({{fine, kMorning}}, 100)),
+            (std::vector<DaySerial>{D(2001, 1, 1), D(2001, 1, 5)}));
+  const std::vector<CalendarException> spent = ResolveExceptions(pair, 100);
+  ASSERT_EQ(spent.size(), 2u);
+  EXPECT_EQ(spent[1].first_day, D(2001, 1, 1));
+  EXPECT_EQ(spent[1].last_day, D(2001, 1, 5)) << "taken as its range";
 }
 
 TEST(MppWorkWeeks, RecordsThatFillTheirAreaExactly) {

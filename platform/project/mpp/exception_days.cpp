@@ -48,10 +48,12 @@ bool Weaker(const Claim& a, const Claim& b) {
 
 // The days of a pattern, when they agree with the record: as many as it says (if it says),
 // the last on its last day. std::nullopt otherwise, also when `budget` days are too few.
-std::optional<std::vector<DaySerial>> CheckedDays(const Recurrence& r, std::size_t budget) {
+// Every day generated counts against the budget, whether the pattern agrees or not.
+std::optional<std::vector<DaySerial>> CheckedDays(const Recurrence& r, std::size_t& budget) {
   const std::size_t wanted = r.occurrences > 0 ? static_cast<std::size_t>(r.occurrences) : budget;
   if (wanted > budget) return std::nullopt;
   std::vector<DaySerial> days = ExpandRecurrence(r, wanted);
+  budget -= days.size();
   if (days.empty() || days.back() != r.last_day) return std::nullopt;
   if (r.occurrences > 0 && days.size() != wanted) return std::nullopt;
   return days;
@@ -68,7 +70,6 @@ void AddClaims(const ExceptionRecord& record, std::size_t order, std::size_t& bu
     claims.push_back(claim);  // the plain range, also for a pattern that disagrees
     return;
   }
-  budget -= days->size();
   // A pattern of one occurrence is as strong as a single day.
   if (days->size() > 1) claim.rank = RankOf(r.type);
   for (std::size_t i = 0; i < days->size(); ++i) {
