@@ -63,7 +63,7 @@ TEST(MppSampleCalendars, EveryProjectCalendarAnswersLikeItsTwin) {
     ASSERT_TRUE(twin.start && twin.finish);
     ExpectSameDays(calendar, twin.calendar, twin.start->day - 3 * 366, twin.finish->day + 3 * 366);
   });
-  if (!any) GTEST_SKIP() << "binary sample schedules not available";
+  if (!any) GTEST_SKIP() << testing::kNoMppSamples;
 }
 
 // The calendar named `name` in a Project XML file, as the XML loader reads it.
@@ -80,8 +80,7 @@ std::optional<CalendarData> XmlCalendarNamed(const std::string& path, std::strin
 }
 
 TEST(MppSampleCalendars, BaseCalendarsOfSample1) {
-  const std::string path = testing::MppSamplePath("misc/sample1.mpp");
-  if (path.empty()) GTEST_SKIP() << "sample schedule not available: misc/sample1.mpp";
+  TV_REQUIRE_SAMPLE(path, "mpp/misc/sample1.mpp");
   const std::vector<std::uint8_t> bytes = testing::ReadFileBytes(path);
   const MppFile file = MppFile::Open(bytes);
 
@@ -103,8 +102,7 @@ TEST(MppSampleCalendars, BaseCalendarsOfSample1) {
   EXPECT_FALSE(ReadBaseCalendar(file, "First Resource")) << "a resource calendar";
 
   // sample1.xml holds another schedule, but its Standard and Night Shift are the same.
-  const std::string xml = testing::SamplePath("sample1.xml");
-  if (xml.empty()) GTEST_SKIP() << "sample schedule not available: sample1.xml";
+  TV_REQUIRE_SAMPLE(xml, "sample1.xml");
   for (const char* name : {"Standard", "Night Shift"}) {
     SCOPED_TRACE(name);
     const std::optional<CalendarData> twin = XmlCalendarNamed(xml, name);
@@ -142,9 +140,7 @@ testing::Bytes BinaryRecordOf(const pugi::xml_node& node) {
 TEST(MppSampleCalendars, RecurringExceptionsExpandAsTheXmlLoaderExpandsThem) {
   // Project wrote these 27 patterns (every type, each with its last occurrence as the end
   // of its range); written as binary records they must give the same days.
-  const std::string path =
-      testing::SamplePath("calendar-recurring-exceptions-project2016-mspdi.xml");
-  if (path.empty()) GTEST_SKIP() << "sample schedule not available";
+  TV_REQUIRE_SAMPLE(path, "calendar-recurring-exceptions-project2016-mspdi.xml");
   pugi::xml_document document;
   ASSERT_TRUE(document.load_file(path.c_str()));
   const pugi::xml_node calendar =

@@ -3,6 +3,7 @@
 // calendar list and derived calendars.
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "platform/project/mpp/day_records.h"
 #include "platform/project/mpp/exceptions.h"
 #include "platform/project/mpp/work_weeks.h"
+#include "platform/project/mspdi_calendars.h"
 #include "platform/runtime/automation_error.h"
 #include "tests/project/calendar_bytes.h"
 
@@ -131,13 +133,15 @@ TEST(MppCalendarData, Format9WeekAndRanges) {
   EXPECT_THROW(ReadCalendarData(Bytes().Zeros(419).view(), 12), AutomationError);
 }
 
-TEST(MppExceptions, EveryRecurrenceTypeGivesItsDays) {
-  struct Case {
-    const char* what;
-    Recurrence r;
-    std::vector<DaySerial> days;
-  };
-  std::vector<Case> cases;
+// One pattern of each type with its days, worked out by hand.
+struct RecurrenceCase {
+  const char* what;
+  Recurrence r;
+  std::vector<DaySerial> days;
+};
+
+std::vector<RecurrenceCase> RecurrenceCases() {
+  std::vector<RecurrenceCase> cases;
   {
     Recurrence r = Pattern(Recurrence::kDaily, D(2000, 1, 1), D(2000, 1, 3), 3);
     cases.push_back({"a range of days", r, {D(2000, 1, 1), D(2000, 1, 2), D(2000, 1, 3)}});
@@ -157,7 +161,7 @@ TEST(MppExceptions, EveryRecurrenceTypeGivesItsDays) {
                      {D(2001, 1, 2), D(2001, 1, 16), D(2001, 1, 30), D(2001, 2, 13)}});
   }
   {
-    // Weeks count from Sunday although the first day is a Sunday of a Monday-based week.
+    // Weeks count from Sunday; counted from Monday the days would be 7, 15 and 21.
     Recurrence r = Pattern(Recurrence::kWeekly, D(2001, 1, 7), D(2001, 1, 22), 4);
     r.days_of_week = 1 | 2;  // Sunday and Monday
     r.period = 2;
@@ -198,11 +202,51 @@ TEST(MppExceptions, EveryRecurrenceTypeGivesItsDays) {
                      r,
                      {D(2004, 3, 2), D(2005, 3, 1), D(2006, 3, 7), D(2007, 3, 6)}});
   }
-  for (const Case& c : cases) {
+  return cases;
+}
+
+TEST(MppExceptions, EveryRecurrenceTypeGivesItsDays) {
+  for (const RecurrenceCase& c : RecurrenceCases()) {
     const std::vector<CalendarException> got = Decoded({ExceptionRecord12(c.r, kMorning, "Ab")});
     EXPECT_EQ(DatesOf(got), c.days) << c.what;
     for (const CalendarException& e : got) EXPECT_EQ(e.working_times, kMorning) << c.what;
   }
+}
+
+// The pattern as an Exceptions entry of Project XML, working in the morning.
+std::string ExceptionXml(const Recurrence& r) {
+  auto element = [](const char* name, auto value) {
+    return "<" + std::string(name) + ">" + std::to_string(value) + "</" + name + ">";
+  };
+  return "<Exception><TimePeriod><FromDate>" + FormatDate(r.first_day) +
+         "T00:00:00</FromDate><ToDate>" + FormatDate(r.last_day) +
+         "T23:59:00</ToDate></TimePeriod>" + element("Occurrences", r.occurrences) +
+         element("Type", r.type) + element("Period", r.period) +
+         element("DaysOfWeek", r.days_of_week) + element("MonthItem", r.month_item) +
+         element("MonthPosition", r.month_position) + element("Month", r.month) +
+         element("MonthDay", r.month_day) +
+         "<DayWorking>1</DayWorking><WorkingTimes><WorkingTime><FromTime>08:00:00</FromTime>"
+         "<ToTime>12:00:00</ToTime></WorkingTime></WorkingTimes></Exception>";
+}
+
+TEST(MppExceptions, PatternsGiveTheDaysTheXmlReaderGivesForThem) {
+  std::string xml = "<Calendars><Calendar><UID>1</UID><Name>Standard</Name><Exceptions>";
+  std::vector<Bytes> records;
+  for (const RecurrenceCase& c : RecurrenceCases()) {
+    xml += ExceptionXml(c.r);
+    records.push_back(ExceptionRecord12(c.r, kMorning));
+  }
+  xml += "</Exceptions></Calendar></Calendars>";
+  pugi::xml_document document;
+  ASSERT_TRUE(document.load_string(xml.c_str()));
+  const CalendarData from_xml = project::ReadProjectCalendar(document.first_child(), 1);
+
+  CalendarData from_records = CalendarData::Standard();
+  OverlayCalendar(from_records, ReadCalendarData(CalendarItem12(kAllDefault, records).view(), 12),
+                  kMaxWorkWeeks);
+  EXPECT_EQ(from_records.week, from_xml.week);
+  EXPECT_EQ(DaysOf(from_records.exceptions), DaysOf(from_xml.exceptions));
+  EXPECT_EQ(DaysOf(from_records.exceptions).size(), 35u);
 }
 
 TEST(MppExceptions, NamesArePaddedToFourBytesBeforeTheNextRecord) {

@@ -108,7 +108,7 @@ TEST(MppSampleProperties, EverySampleReadsLikeItsTwin) {
     ASSERT_TRUE(project.current_date);
     EXPECT_EQ(project.current_date->day, kToday);
   });
-  if (!any) GTEST_SKIP() << "binary sample schedules not available";
+  if (!any) GTEST_SKIP() << testing::kNoMppSamples;
 }
 
 }  // namespace

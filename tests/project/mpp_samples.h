@@ -14,6 +14,10 @@
 
 namespace taskvane::project::testing {
 
+// The skip message of a test that needs the binary samples.
+inline constexpr const char* kNoMppSamples =
+    "sample schedule not available: " TASKVANE_SAMPLES_DIR "/mpp";
+
 struct MppSample {
   std::string path;       // the .mpp file
   std::string twin_path;  // its Project XML twin
