@@ -170,14 +170,16 @@ void FormWindow::SyncForm() {
   const int status_height = status && !status->isHidden() ? status->sizeHint().height() : 0;
   int client_width = std::max(0, Px(form_.Width) - kFrameWidthPx);
   int client_height = std::max(0, Px(form_.Height) - kFrameHeightPx - menu_height - status_height);
-  // The rows of controls are never cut off at the bottom, whatever the model's height says
-  // (the widths follow the model: a strip may run across the whole design surface).
+  // The model's size is the window's: what lies beyond it is cut off (a pop-up left open
+  // below a smaller layout, a strip across the whole design surface). Only a form without
+  // a size of its own takes that of its content.
   for (QObject* child : client_->children()) {
     auto* widget = qobject_cast<QWidget*>(child);
     if (widget == nullptr || widget->isHidden()) continue;
-    client_height = std::max(client_height, widget->geometry().bottom() + 1);
-    // A form without a width of its own is as wide as its content.
     if (form_.Width <= 0) client_width = std::max(client_width, widget->geometry().right() + 1);
+    if (form_.Height <= 0) {
+      client_height = std::max(client_height, widget->geometry().bottom() + 1);
+    }
   }
   const QSize size(client_width, menu_height + client_height + status_height);
   if (minimumSize() != size || maximumSize() != size) setFixedSize(size);

@@ -17,8 +17,8 @@ class ControlView;
 // pixel, positions relative to the container; menus from the Menu controls, the status bar
 // along the bottom. The model is the truth: every change of a property is mirrored at once,
 // and user input becomes the model's events (RunHandler). The form's Width and Height are
-// the outer size; a fixed allowance for the title bar and borders is taken off, and the
-// content area grows downwards where the lowest controls would otherwise be cut off.
+// the outer size; a fixed allowance for the title bar and borders is taken off, and
+// controls beyond that size are cut off.
 class FormWindow : public QMainWindow {
  public:
   // Allowance of the window manager's title bar and borders, pixels.

@@ -191,15 +191,32 @@ TEST_F(FormWindowTest, FocusFollowsTheModelAndTheUser) {
   EXPECT_EQ(form.ActiveControl(), &form.cmbCount);
 }
 
-TEST_F(FormWindowTest, TheWindowGrowsRatherThanCutOffItsLowestControls) {
+// The form's height is the window's: controls below it are cut off, not made room for.
+TEST_F(FormWindowTest, TheWindowKeepsTheFormsSizeAndCutsOffWhatLiesBeyond) {
   window.show();
   form.Height = 1500;  // far too small for the controls
   QApplication::processEvents();
+  EXPECT_EQ(window.height(), 1500 / 15 - FormWindow::kFrameHeightPx);
   const QWidget* list = window.WidgetOf(form.lvwItems);
-  EXPECT_GE(window.centralWidget()->height(), list->geometry().bottom() + 1);
-  form.lvwItems.Visible = false;
+  EXPECT_LT(window.centralWidget()->height(), list->geometry().top());
+  form.lvwItems.Top = 9000;  // moved further down: still no room made
   QApplication::processEvents();
-  EXPECT_LT(window.centralWidget()->height(), list->geometry().bottom() + 1);
+  EXPECT_EQ(window.height(), 1500 / 15 - FormWindow::kFrameHeightPx);
+  form.Height = 6000;
+  EXPECT_EQ(window.height(), 6000 / 15 - FormWindow::kFrameHeightPx);
+}
+
+// A form that gives no size of its own (none of the programs' forms) is as large as its
+// content.
+TEST_F(FormWindowTest, AFormWithoutASizeTakesThatOfItsContent) {
+  forms::Form bare("frmBare", services);
+  forms::CommandButton button(bare, "cmdOnly");
+  button.Left = 150;
+  button.Top = 300;
+  button.Width = 1500;
+  button.Height = 450;
+  FormWindow host(bare);
+  EXPECT_EQ(host.size(), QSize(110, 50));
 }
 
 TEST_F(FormWindowTest, AnErrorEscapingAHandlerIsShownAndTheWindowStays) {

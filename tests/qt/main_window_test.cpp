@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, OpensLaysItselfOutAndClosesCleanly) {
     QApplication::processEvents();
     EXPECT_EQ(window.windowTitle(), "Taskvane");
     EXPECT_EQ(window.width(), 9255 / 15 - FormWindow::kFrameWidthPx);
-    EXPECT_GE(window.height(), 11880 / 15 - FormWindow::kFrameHeightPx);
+    EXPECT_EQ(window.height(), 11880 / 15 - FormWindow::kFrameHeightPx);
     EXPECT_FALSE(window.WidgetOf(form.fraMainPPT)->isVisible());
     EXPECT_TRUE(window.WidgetOf(form.fraMain)->isVisible());
     // The mode switch through the real menu re-lays the window.
@@ -61,13 +61,39 @@ TEST_F(MainWindowTest, OpensLaysItselfOutAndClosesCleanly) {
     EXPECT_TRUE(window.WidgetOf(form.fraMainPPT)->isVisible());
     EXPECT_FALSE(window.WidgetOf(form.fraMain)->isVisible());
     EXPECT_FALSE(ppt->isEnabled());
-    EXPECT_GE(window.height(), 6720 / 15 - FormWindow::kFrameHeightPx);
-    EXPECT_LT(window.height(), 11880 / 15 - FormWindow::kFrameHeightPx);
+    EXPECT_EQ(window.height(), 6720 / 15 - FormWindow::kFrameHeightPx);
     window.close();
     QApplication::processEvents();
   }
   // The model outlives its window and is left without an observer.
   form.stbMain.PanelText = "창 없이";
+}
+
+// The colour chooser opened in Excel mode lies below the shorter PowerPoint window: it is
+// cut off there, as everything below the form's height, and is back with the Excel mode.
+TEST_F(MainWindowTest, AChooserLeftOpenIsCutOffByTheShorterPowerPointWindow) {
+  frmMain form(services, exporters, BuildVariant::Main);
+  FormWindow window(form);
+  window.RunHandler([&form] { form.Form_Load(); });
+  window.show();
+  const QWidget& client = *window.centralWidget();
+  QWidget* palette = window.WidgetOf(form.picColorPalette);
+  ASSERT_NE(palette, nullptr);
+  auto wholly_in_window = [&] {
+    return palette->isVisible() && client.rect().contains(palette->geometry());
+  };
+  dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdSetColor(2)))->click();
+  EXPECT_TRUE(wholly_in_window());
+
+  FindAction(*window.menuBar(), "주간보고서 변환 (파워포인트)")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(window.height(), 6720 / 15 - FormWindow::kFrameHeightPx);
+  EXPECT_GE(palette->geometry().top(), client.height()) << "no part of it can be clicked";
+
+  FindAction(*window.menuBar(), "전체 일정 변환 (엑셀)")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(window.height(), 11880 / 15 - FormWindow::kFrameHeightPx);
+  EXPECT_TRUE(wholly_in_window());
 }
 
 TEST_F(MainWindowTest, TheAboutBoxIsModalAndItsCloseButtonEndsIt) {
