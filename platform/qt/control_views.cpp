@@ -1,6 +1,7 @@
 #include "platform/qt/control_views.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,21 @@ namespace taskvane::qt {
 
 int Px(int twips) {
   return static_cast<int>(std::lround(twips / 15.0));
+}
+
+bool PlacementWatch::eventFilter(QObject* /*watched*/, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowStateChange:
+      changed_();
+      break;
+    default:
+      break;
+  }
+  return false;
 }
 
 QFont FontOf(const forms::Control& control) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QObject>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "platform/forms/control.h"
@@ -17,6 +19,19 @@ class FormWindow;
 
 // Pixels for a length in twips (15 twips to a pixel).
 int Px(int twips);
+
+// Calls `changed` whenever a widget it watches (as its event filter) moves, changes size,
+// shows or hides, or is minimised or restored.
+class PlacementWatch : public QObject {
+ public:
+  explicit PlacementWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<void()> changed_;
+};
 
 // The view of one control: its widget (or menu entry) and the code that mirrors the model
 // onto it. Views own no state of the model; Sync may run at any time and repeatedly.

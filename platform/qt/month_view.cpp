@@ -1,10 +1,8 @@
 #include <QCalendarWidget>
 #include <QDate>
-#include <QEvent>
 #include <QLocale>
 #include <QScreen>
 #include <algorithm>
-#include <functional>
 
 #include "platform/qt/control_views.h"
 #include "platform/qt/form_window.h"
@@ -23,33 +21,9 @@ DaySerial ToSerial(const QDate& date) {
   return DateSerial(date.year(), date.month(), date.day());
 }
 
-// Calls `changed` whenever a widget it watches moves, changes size or shows or hides.
-class PlacementWatch : public QObject {
- public:
-  explicit PlacementWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
-
- protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::Move:
-      case QEvent::Resize:
-      case QEvent::Show:
-      case QEvent::Hide:
-      case QEvent::WindowStateChange:
-        changed_();
-        break;
-      default:
-        break;
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> changed_;
-};
-
-// A month calendar. The model's Value is the highlighted day; a click on a day goes to
-// MonthView::UserClickDate, which raises DateClick.
+// A month calendar. The model's Value is the highlighted day, and every change of the model
+// (opening it, re-targeting it) turns the page to that day's month, wherever the user paged
+// to before; a click on a day goes to MonthView::UserClickDate, which raises DateClick.
 //
 // Qt needs more room than the model gives to show a whole month readably. The calendar
 // keeps the model's right edge and top and grows to the left, because the controls it is
@@ -64,7 +38,7 @@ class MonthViewView : public ControlView {
         anchor_(*parent),
         window_(window),
         widget_(new QCalendarWidget(&window)),
-        watch_([this] { Sync(); }) {
+        watch_([this] { FollowWindow(); }) {
     widget_->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     // The window is Korean whatever the desktop's language: month and day names too, weeks
     // from Sunday.
@@ -87,24 +61,31 @@ class MonthViewView : public ControlView {
   }
   QWidget* Widget() const override { return widget_; }
   void Sync() override {
-    SyncEnabledAndFont(*widget_);
-    Place();
-    const bool shown = calendar_.Visible && window_.isVisible() && !window_.isMinimized();
-    if (widget_->isVisible() != shown) {
-      const bool was_active = widget_->isActiveWindow();
-      widget_->setVisible(shown);
-      if (shown) {
-        widget_->raise();
-      } else if (was_active) {
-        window_.activateWindow();
-      }
-    }
+    FollowWindow();
     const QSignalBlocker block(widget_);
     const QDate day = calendar_.Value > 0 ? ToQDate(calendar_.Value) : QDate();
-    if (day.isValid() && widget_->selectedDate() != day) widget_->setSelectedDate(day);
+    if (!day.isValid()) return;
+    if (widget_->selectedDate() != day) widget_->setSelectedDate(day);
+    widget_->setCurrentPage(day.year(), day.month());
   }
 
  private:
+  // Place and visibility, also when the window moves, shows or hides; the page the user
+  // turned to stays.
+  void FollowWindow() {
+    SyncEnabledAndFont(*widget_);
+    Place();
+    const bool shown = calendar_.Visible && window_.isVisible() && !window_.isMinimized();
+    if (widget_->isVisible() == shown) return;
+    const bool was_active = widget_->isActiveWindow();
+    widget_->setVisible(shown);
+    if (shown) {
+      widget_->raise();
+    } else if (was_active) {
+      window_.activateWindow();
+    }
+  }
+
   // Right edge and top as the model has them in its container, in screen coordinates; the
   // screen's edges alone may push it back.
   void Place() {

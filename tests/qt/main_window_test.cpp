@@ -193,5 +193,49 @@ TEST_F(MainWindowTest, TheReportCalendarGrowsLeftOfTheCalendarButtons) {
   EXPECT_FALSE(calendar->isVisible());
 }
 
+// Each opening shows the box's date, or today for an empty box, whatever month the user
+// paged to before.
+TEST_F(MainWindowTest, TheReportCalendarOpensOnTheMonthOfItsDate) {
+  frmMain form(services, exporters, BuildVariant::Main);
+  FormWindow window(form);
+  window.RunHandler([&form] { form.Form_Load(); });
+  window.show();
+  QAction* excel_mode = FindAction(*window.menuBar(), "전체 일정 변환 (엑셀)");
+  QAction* ppt_mode = FindAction(*window.menuBar(), "주간보고서 변환 (파워포인트)");
+  ppt_mode->trigger();
+  auto* calendar = dynamic_cast<QCalendarWidget*>(window.WidgetOf(form.MonthView2));
+  auto* first = dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdGetCalnedar(1)));
+  auto* third = dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdGetCalnedar(3)));
+  ASSERT_TRUE(calendar && first && third);
+  const auto page = [&] { return QDate(calendar->yearShown(), calendar->monthShown(), 1); };
+  const QDate today = QDate::currentDate();
+  const QDate this_month(today.year(), today.month(), 1);
+
+  first->click();
+  EXPECT_EQ(page(), this_month);
+  calendar->showNextMonth();
+  calendar->showNextMonth();
+  // Closed without a pick (by the mode switch), then opened again for the same empty box.
+  excel_mode->trigger();
+  ppt_mode->trigger();
+  first->click();
+  EXPECT_EQ(page(), this_month);
+  EXPECT_EQ(calendar->selectedDate(), today);
+  // Paged away, then turned to another empty box while open.
+  calendar->showPreviousMonth();
+  third->click();
+  EXPECT_EQ(page(), this_month);
+  // A box with a date opens on that date's month, the second time too.
+  emit calendar->clicked(QDate(2024, 3, 4));
+  third->click();
+  EXPECT_EQ(page(), QDate(2024, 3, 1));
+  calendar->showNextMonth();
+  excel_mode->trigger();
+  ppt_mode->trigger();
+  third->click();
+  EXPECT_EQ(page(), QDate(2024, 3, 1));
+  EXPECT_EQ(calendar->selectedDate(), QDate(2024, 3, 4));
+}
+
 }  // namespace
 }  // namespace taskvane::qt
