@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPalette>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,16 @@ namespace taskvane::qt {
 
 int Px(int twips) {
   return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect KeptOnScreen(QRect place, const QScreen* screen) {
+  if (screen == nullptr) return place;
+  const QRect room = screen->availableGeometry();
+  place.moveLeft(std::clamp(place.left(), room.left(),
+                            std::max(room.left(), room.right() + 1 - place.width())));
+  place.moveTop(std::clamp(place.top(), room.top(),
+                           std::max(room.top(), room.bottom() + 1 - place.height())));
+  return place;
 }
 
 bool PlacementWatch::eventFilter(QObject* /*watched*/, QEvent* event) {

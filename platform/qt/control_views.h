@@ -11,6 +11,7 @@
 
 class QMenu;
 class QMenuBar;
+class QScreen;
 class QStatusBar;
 
 namespace taskvane::qt {
@@ -19,6 +20,10 @@ class FormWindow;
 
 // Pixels for a length in twips (15 twips to a pixel).
 int Px(int twips);
+
+// `place` moved as little as needed to lie on the screen's available area, as far as it
+// fits there; unchanged without a screen.
+QRect KeptOnScreen(QRect place, const QScreen* screen);
 
 // Calls `changed` whenever a widget it watches (as its event filter) moves, changes size,
 // shows or hides, or is minimised or restored.

@@ -1,7 +1,6 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QLocale>
-#include <QScreen>
 #include <algorithm>
 
 #include "platform/qt/control_views.h"
@@ -92,14 +91,9 @@ class MonthViewView : public ControlView {
     const forms::Control& c = calendar_;
     const QSize least = widget_->minimumSizeHint();
     const QSize size(std::max(least.width(), Px(c.Width)), std::max(least.height(), Px(c.Height)));
-    QRect place(anchor_.mapToGlobal(QPoint(Px(c.Left + c.Width) - size.width(), Px(c.Top))), size);
-    if (const QScreen* screen = window_.screen()) {
-      const QRect room = screen->availableGeometry();
-      place.moveLeft(std::clamp(place.left(), room.left(),
-                                std::max(room.left(), room.right() + 1 - size.width())));
-      place.moveTop(std::clamp(place.top(), room.top(),
-                               std::max(room.top(), room.bottom() + 1 - size.height())));
-    }
+    const QRect place = KeptOnScreen(
+        QRect(anchor_.mapToGlobal(QPoint(Px(c.Left + c.Width) - size.width(), Px(c.Top))), size),
+        window_.screen());
     if (widget_->geometry() != place) widget_->setGeometry(place);
   }
 

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/forms/form.h"
+#include "platform/qt/control_views.h"
 #include "platform/qt/file_filter.h"
 #include "platform/qt/form_window.h"
 
@@ -69,6 +70,14 @@ QWidget* DialogOwner() {
     if (widget->isVisible() && dynamic_cast<FormWindow*>(widget) != nullptr) return widget;
   }
   return nullptr;
+}
+
+// Puts a window's centre on its owner's, inside the owner's screen. Its frame is not known
+// before it shows: it is taken to be as large as the owner's.
+void CentreOver(QWidget& window, const QWidget& owner) {
+  QRect place(QPoint(), window.size() + owner.frameGeometry().size() - owner.size());
+  place.moveCenter(owner.frameGeometry().center());
+  window.move(KeptOnScreen(place, owner.screen()).topLeft());
 }
 
 }  // namespace
@@ -165,9 +174,13 @@ DaySerial QtServices::Today() {
 
 void QtServices::ShowModal(forms::Form& form) {
   const NormalCursor cursor;
-  FormWindow window(form, DialogOwner());
-  window.setWindowFlag(Qt::Window);
+  QWidget* owner = DialogOwner();
+  FormWindow window(form, owner);
+  // A dialog of the owner's, as message boxes are: window managers keep it over that window
+  // (X11 marks only dialogs and tool windows as transient for their parent).
+  window.setWindowFlags(Qt::Dialog);
   window.setWindowModality(Qt::ApplicationModal);
+  if (owner != nullptr) CentreOver(window, *owner);
   QEventLoop loop;
   window.Closed = [&loop] { loop.quit(); };
   // The form unloads itself (its close button) through Unloaded: close its window.

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include "builds/real_exporters.h"
 #include "console/frm_about.h"
@@ -96,14 +97,23 @@ TEST_F(MainWindowTest, AChooserLeftOpenIsCutOffByTheShorterPowerPointWindow) {
   EXPECT_TRUE(wholly_in_window());
 }
 
-TEST_F(MainWindowTest, TheAboutBoxIsModalAndItsCloseButtonEndsIt) {
+// The about box is a dialog of the main window (so the window manager keeps it over that
+// window) and opens centred over it.
+TEST_F(MainWindowTest, TheAboutBoxIsAModalDialogOverTheWindowAndItsCloseButtonEndsIt) {
   frmMain form(services, exporters, BuildVariant::Main);
   FormWindow window(form);
   window.RunHandler([&form] { form.Form_Load(); });
+  window.move(200, 60);
   window.show();
   QString caption;
-  taskvane::testing::WhenModalOpens([&caption](QWidget& modal) {
+  Qt::WindowType type = Qt::Widget;
+  const QWindow* transient_parent = nullptr;
+  QPoint offset;
+  taskvane::testing::WhenModalOpens([&](QWidget& modal) {
     caption = modal.windowTitle();
+    type = modal.windowType();
+    transient_parent = modal.windowHandle()->transientParent();
+    offset = modal.frameGeometry().center() - window.frameGeometry().center();
     for (auto* button : modal.findChildren<QPushButton*>()) {
       if (button->text() == "닫기") button->click();
     }
@@ -112,6 +122,9 @@ TEST_F(MainWindowTest, TheAboutBoxIsModalAndItsCloseButtonEndsIt) {
   ASSERT_NE(about, nullptr);
   about->trigger();  // returns once the about box is closed
   EXPECT_EQ(caption, "Taskvane 정보");
+  EXPECT_EQ(type, Qt::Dialog);
+  EXPECT_EQ(transient_parent, window.windowHandle());
+  EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
