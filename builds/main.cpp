@@ -6,6 +6,7 @@
 #include "builds/real_exporters.h"
 #include "console/frm_main.h"
 #include "platform/qt/form_window.h"
+#include "platform/qt/korean_qt_texts.h"
 #include "platform/qt/qt_services.h"
 
 #ifndef TASKVANE_LITE
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
   font.setFamilies({QStringLiteral("Noto Sans CJK KR"), font.family()});
   font.setPointSizeF(9.0);
   QApplication::setFont(font);
+  // Qt's own texts (the file dialogs) in the window's language.
+  const taskvane::qt::KoreanQtTexts qt_texts;
 
   taskvane::qt::QtServices services;
   taskvane::RealExporters exporters;

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev libpugixml-dev libzip-dev libjpeg-dev
           libgtest-dev python3-openpyxl fonts-noto-cjk pkg-config
-          libgsf-1-dev)
+          libgsf-1-dev qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

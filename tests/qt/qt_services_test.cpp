@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <fstream>
 
 #include "platform/qt/form_window.h"
+#include "platform/qt/korean_qt_texts.h"
 #include "tests/drive/sample_form.h"
 #include "tests/qt/qt_app.h"
 
@@ -94,6 +96,28 @@ TEST_F(QtServicesTest, SaveDialogTakesFilterAndPresetAndAddsTheExtension) {
   EXPECT_EQ(preset_name, "이전.xlsx");
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(*chosen, InDir("보고서.xlsx"));
+}
+
+// The file dialogs speak Korean with the translations the programs load at start; the
+// filter texts stay as the form gives them.
+TEST_F(QtServicesTest, FileDialogsAreKoreanWithQtsTranslations) {
+  const KoreanQtTexts korean;
+  ASSERT_TRUE(korean.Installed()) << "Qt's Korean translations (qt6-translations-l10n)";
+  QStringList labels;
+  QStringList buttons;
+  QStringList filters;
+  WhenModalOpens([&](QWidget& modal) {
+    auto& dialog = dynamic_cast<QFileDialog&>(modal);
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
+    for (const QAbstractButton* button : dialog.findChildren<QPushButton*>())
+      buttons << button->text();
+    filters = dialog.nameFilters();
+    dialog.reject();
+  });
+  services.ShowSaveDialog("엑셀 파일 (*.xlsx)|*.xlsx", InDir("보고서.xlsx"));
+  EXPECT_EQ(labels, (QStringList{"다음에서 찾기:", "파일 이름(&N):", "파일 형식:"}));
+  EXPECT_EQ(buttons, (QStringList{"저장(&S)", "취소"}));
+  EXPECT_EQ(filters, QStringList{"엑셀 파일 (*.xlsx)"});
 }
 
 TEST_F(QtServicesTest, OpenDialogCancelledGivesNothing) {
