@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "platform/qt/control_views.h"
 #include "platform/qt/form_window.h"
@@ -10,10 +11,17 @@ namespace {
 
 // A report-style list with one column header. Selecting a row sets SelectedItem; a
 // double-click raises DblClick after the selection, a click raises Click.
+//
+// The column is as wide as the model's header, but never wider than the visible width of
+// the list: the model's width leaves room for the list's border only, and where a vertical
+// scroll bar takes its share, a horizontal one would otherwise cover the last visible row.
 class ListViewView : public ControlView {
  public:
   ListViewView(forms::ListView& list, QWidget* parent, FormWindow& window)
-      : ControlView(list), list_(list), widget_(new QTreeWidget(parent)) {
+      : ControlView(list),
+        list_(list),
+        widget_(new QTreeWidget(parent)),
+        watch_([this] { FitColumn(); }) {
     widget_->setColumnCount(1);
     widget_->setRootIsDecorated(false);
     widget_->setUniformRowHeights(true);
@@ -30,6 +38,8 @@ class ListViewView : public ControlView {
                      [&list, &window] { window.RunHandler([&list] { list.RaiseClick(); }); });
     QObject::connect(widget_, &QTreeWidget::itemDoubleClicked, widget_,
                      [&list, &window] { window.RunHandler([&list] { list.RaiseDblClick(); }); });
+    // The visible width changes as the vertical scroll bar comes and goes.
+    widget_->viewport()->installEventFilter(&watch_);
   }
   QWidget* Widget() const override { return widget_; }
   void Sync() override {
@@ -38,9 +48,8 @@ class ListViewView : public ControlView {
     const QSignalBlocker block(widget_);
     const QString header = QString::fromStdString(list_.ColumnHeaderText);
     if (widget_->headerItem()->text(0) != header) widget_->setHeaderLabels({header});
-    const int width = Px(list_.ColumnHeaderWidth);
-    if (width > 0 && widget_->columnWidth(0) != width) widget_->setColumnWidth(0, width);
     SyncItems();
+    FitColumn();
     const int selected = list_.SelectedItem;
     QTreeWidgetItem* want = selected >= 1 && selected <= widget_->topLevelItemCount()
                                 ? widget_->topLevelItem(selected - 1)
@@ -53,6 +62,11 @@ class ListViewView : public ControlView {
   }
 
  private:
+  void FitColumn() {
+    const int width = std::min(Px(list_.ColumnHeaderWidth), widget_->viewport()->width());
+    if (width > 0 && widget_->columnWidth(0) != width) widget_->setColumnWidth(0, width);
+  }
+
   void SyncItems() {
     const auto& items = list_.ListItems.get();
     bool same = widget_->topLevelItemCount() == static_cast<int>(items.size());
@@ -70,6 +84,7 @@ class ListViewView : public ControlView {
 
   forms::ListView& list_;
   QTreeWidget* widget_;
+  PlacementWatch watch_;
 };
 
 }  // namespace

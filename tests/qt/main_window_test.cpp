@@ -4,8 +4,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include "builds/real_exporters.h"
@@ -23,6 +25,12 @@ namespace {
 // Where a widget lies on the screen.
 QRect OnScreen(const QWidget& widget) {
   return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+}
+
+// Runs the posted events that the item views' deferred layouts raise one after another
+// (layout, scroll bars, visible width).
+void Settle() {
+  for (int round = 0; round < 10; ++round) QApplication::processEvents();
 }
 
 QAction* FindAction(QMenuBar& bar, const QString& text) {
@@ -248,6 +256,47 @@ TEST_F(MainWindowTest, TheReportCalendarOpensOnTheMonthOfItsDate) {
   third->click();
   EXPECT_EQ(page(), QDate(2024, 3, 1));
   EXPECT_EQ(calendar->selectedDate(), QDate(2024, 3, 4));
+}
+
+// The field lists keep their column within the visible width, so no horizontal scroll
+// bar appears; with a vertical one beside it, it would cover the last visible row (the
+// sixth field of "기본").
+TEST_F(MainWindowTest, TheFieldListsNeedNoHorizontalScrollBar) {
+  frmMain form(services, exporters, BuildVariant::Main);
+  FormWindow window(form);
+  window.RunHandler([&form] { form.Form_Load(); });
+  window.show();
+  Settle();
+  auto* fields = dynamic_cast<QTreeWidget*>(window.WidgetOf(form.lvwField));
+  auto* chosen = dynamic_cast<QTreeWidget*>(window.WidgetOf(form.lvwListingFields));
+  ASSERT_TRUE(fields && chosen);
+  auto fits = [](const QTreeWidget& list) {
+    return !list.horizontalScrollBar()->isVisible() &&
+           list.columnWidth(0) <= list.viewport()->width();
+  };
+  ASSERT_EQ(fields->topLevelItemCount(), 8);
+  EXPECT_TRUE(fields->verticalScrollBar()->isVisible());
+  EXPECT_TRUE(fits(*fields));
+  const QRect sixth = fields->visualItemRect(fields->topLevelItem(5));
+  EXPECT_EQ(fields->topLevelItem(5)->text(0), "자원 이름");
+  EXPECT_TRUE(fields->viewport()->rect().contains(sixth));
+  EXPECT_GE(fields->columnWidth(0), fields->viewport()->width() - 1) << "uses the room it has";
+  // The model keeps its width; without a vertical scroll bar the column has it.
+  EXPECT_EQ(form.lvwField.ColumnHeaderWidth, form.lvwField.Width - 100);
+  form.cmbField.SelectText("완료율");
+  Settle();
+  EXPECT_FALSE(fields->verticalScrollBar()->isVisible());
+  EXPECT_EQ(fields->columnWidth(0), (form.lvwField.Width - 100) / 15);
+  // The chosen list narrows its column when it grows a vertical scroll bar.
+  form.cmbField.SelectText("텍스트");
+  for (int k = 1; k <= 12; ++k) {
+    form.lvwField.SelectedItem = k;
+    form.cmdAddField_Click();
+  }
+  Settle();
+  ASSERT_EQ(chosen->topLevelItemCount(), 12);
+  EXPECT_TRUE(chosen->verticalScrollBar()->isVisible());
+  EXPECT_TRUE(fits(*chosen));
 }
 
 }  // namespace
