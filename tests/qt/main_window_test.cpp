@@ -51,6 +51,20 @@ class MainWindowTest : public ::testing::Test {
   RealExporters exporters;
 };
 
+// The main window of the main build, loaded and shown.
+class ShownMainWindowTest : public MainWindowTest {
+ protected:
+  ShownMainWindowTest() {
+    window.RunHandler([this] { form.Form_Load(); });
+    window.move(200, 60);
+    window.show();
+  }
+  QAction* Menu(const QString& text) { return FindAction(*window.menuBar(), text); }
+
+  frmMain form{services, exporters, BuildVariant::Main};
+  FormWindow window{form};
+};
+
 TEST_F(MainWindowTest, OpensLaysItselfOutAndClosesCleanly) {
   frmMain form(services, exporters, BuildVariant::Main);
   {
@@ -80,11 +94,7 @@ TEST_F(MainWindowTest, OpensLaysItselfOutAndClosesCleanly) {
 
 // The colour chooser opened in Excel mode lies below the shorter PowerPoint window: it is
 // cut off there, as everything below the form's height, and is back with the Excel mode.
-TEST_F(MainWindowTest, AChooserLeftOpenIsCutOffByTheShorterPowerPointWindow) {
-  frmMain form(services, exporters, BuildVariant::Main);
-  FormWindow window(form);
-  window.RunHandler([&form] { form.Form_Load(); });
-  window.show();
+TEST_F(ShownMainWindowTest, AChooserLeftOpenIsCutOffByTheShorterPowerPointWindow) {
   const QWidget& client = *window.centralWidget();
   QWidget* palette = window.WidgetOf(form.picColorPalette);
   ASSERT_NE(palette, nullptr);
@@ -94,12 +104,12 @@ TEST_F(MainWindowTest, AChooserLeftOpenIsCutOffByTheShorterPowerPointWindow) {
   dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdSetColor(2)))->click();
   EXPECT_TRUE(wholly_in_window());
 
-  FindAction(*window.menuBar(), "주간보고서 변환 (파워포인트)")->trigger();
+  Menu("주간보고서 변환 (파워포인트)")->trigger();
   QApplication::processEvents();
   EXPECT_EQ(window.height(), 6720 / 15 - FormWindow::kFrameHeightPx);
   EXPECT_GE(palette->geometry().top(), client.height()) << "no part of it can be clicked";
 
-  FindAction(*window.menuBar(), "전체 일정 변환 (엑셀)")->trigger();
+  Menu("전체 일정 변환 (엑셀)")->trigger();
   QApplication::processEvents();
   EXPECT_EQ(window.height(), 11880 / 15 - FormWindow::kFrameHeightPx);
   EXPECT_TRUE(wholly_in_window());
@@ -107,12 +117,7 @@ TEST_F(MainWindowTest, AChooserLeftOpenIsCutOffByTheShorterPowerPointWindow) {
 
 // The about box is a dialog of the main window (so the window manager keeps it over that
 // window) and opens centred over it.
-TEST_F(MainWindowTest, TheAboutBoxIsAModalDialogOverTheWindowAndItsCloseButtonEndsIt) {
-  frmMain form(services, exporters, BuildVariant::Main);
-  FormWindow window(form);
-  window.RunHandler([&form] { form.Form_Load(); });
-  window.move(200, 60);
-  window.show();
+TEST_F(ShownMainWindowTest, TheAboutBoxIsAModalDialogOverTheWindowAndItsCloseButtonEndsIt) {
   QString caption;
   Qt::WindowType type = Qt::Widget;
   const QWindow* transient_parent = nullptr;
@@ -126,7 +131,7 @@ TEST_F(MainWindowTest, TheAboutBoxIsAModalDialogOverTheWindowAndItsCloseButtonEn
       if (button->text() == "닫기") button->click();
     }
   });
-  QAction* about = FindAction(*window.menuBar(), "Taskvane 정보");
+  QAction* about = Menu("Taskvane 정보");
   ASSERT_NE(about, nullptr);
   about->trigger();  // returns once the about box is closed
   EXPECT_EQ(caption, "Taskvane 정보");
@@ -159,13 +164,9 @@ TEST_F(MainWindowTest, AConversionStoresItsSettingsInOneRewriteOfTheFile) {
 
 // The report calendar needs more room than its model gives. It keeps the model's right edge
 // and top and grows to the left, past the window's edge, so the Calendar buttons stay free.
-TEST_F(MainWindowTest, TheReportCalendarGrowsLeftOfTheCalendarButtons) {
-  frmMain form(services, exporters, BuildVariant::Main);
-  FormWindow window(form);
-  window.RunHandler([&form] { form.Form_Load(); });
+TEST_F(ShownMainWindowTest, TheReportCalendarGrowsLeftOfTheCalendarButtons) {
   window.move(300, 100);
-  window.show();
-  FindAction(*window.menuBar(), "주간보고서 변환 (파워포인트)")->trigger();
+  Menu("주간보고서 변환 (파워포인트)")->trigger();
   auto* calendar = dynamic_cast<QCalendarWidget*>(window.WidgetOf(form.MonthView2));
   ASSERT_NE(calendar, nullptr);
   auto* first = dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdGetCalnedar(1)));
@@ -210,19 +211,15 @@ TEST_F(MainWindowTest, TheReportCalendarGrowsLeftOfTheCalendarButtons) {
   EXPECT_FALSE(calendar->isVisible());
   window.show();
   EXPECT_TRUE(calendar->isVisible());
-  FindAction(*window.menuBar(), "전체 일정 변환 (엑셀)")->trigger();
+  Menu("전체 일정 변환 (엑셀)")->trigger();
   EXPECT_FALSE(calendar->isVisible());
 }
 
 // Each opening shows the box's date, or today for an empty box, whatever month the user
 // paged to before.
-TEST_F(MainWindowTest, TheReportCalendarOpensOnTheMonthOfItsDate) {
-  frmMain form(services, exporters, BuildVariant::Main);
-  FormWindow window(form);
-  window.RunHandler([&form] { form.Form_Load(); });
-  window.show();
-  QAction* excel_mode = FindAction(*window.menuBar(), "전체 일정 변환 (엑셀)");
-  QAction* ppt_mode = FindAction(*window.menuBar(), "주간보고서 변환 (파워포인트)");
+TEST_F(ShownMainWindowTest, TheReportCalendarOpensOnTheMonthOfItsDate) {
+  QAction* excel_mode = Menu("전체 일정 변환 (엑셀)");
+  QAction* ppt_mode = Menu("주간보고서 변환 (파워포인트)");
   ppt_mode->trigger();
   auto* calendar = dynamic_cast<QCalendarWidget*>(window.WidgetOf(form.MonthView2));
   auto* first = dynamic_cast<QPushButton*>(window.WidgetOf(form.cmdGetCalnedar(1)));
@@ -261,11 +258,7 @@ TEST_F(MainWindowTest, TheReportCalendarOpensOnTheMonthOfItsDate) {
 // The field lists keep their column within the visible width, so no horizontal scroll
 // bar appears; with a vertical one beside it, it would cover the last visible row (the
 // sixth field of "기본").
-TEST_F(MainWindowTest, TheFieldListsNeedNoHorizontalScrollBar) {
-  frmMain form(services, exporters, BuildVariant::Main);
-  FormWindow window(form);
-  window.RunHandler([&form] { form.Form_Load(); });
-  window.show();
+TEST_F(ShownMainWindowTest, TheFieldListsNeedNoHorizontalScrollBar) {
   Settle();
   auto* fields = dynamic_cast<QTreeWidget*>(window.WidgetOf(form.lvwField));
   auto* chosen = dynamic_cast<QTreeWidget*>(window.WidgetOf(form.lvwListingFields));
