@@ -91,6 +91,9 @@ TEST(PeriodRateTest, SharesOfWeightInPercent) {
   EXPECT_EQ(PeriodRateText(sums), "75%");
   EXPECT_EQ(PeriodRateText(ProgressSums{3, 1}), "33.3%");
   EXPECT_EQ(PeriodRateText(ProgressSums{8, 1}), "12.5%");
+  // Just above a half is no half; a true half goes to the even digit.
+  EXPECT_EQ(PeriodRateText(ProgressSums{1, 0.4245000001666}), "42.5%");
+  EXPECT_EQ(PeriodRateText(ProgressSums{4, 0.33}), "8.2%");
   EXPECT_EQ(PeriodRateText(ProgressSums{}), "-");
 }
 
