@@ -27,11 +27,15 @@ std::string frmMain::GetFolderOfPath(const std::string& path) const {
 }
 
 std::string frmMain::MakeUniqueFileName(const std::string& path) {
-  // The number goes before the last "." of the whole path; a path without any "." gets it
-  // at the end.
-  const auto dot = path.rfind('.');
-  const std::string head = dot == std::string::npos ? path : path.substr(0, dot);
-  const std::string tail = dot == std::string::npos ? std::string() : path.substr(dot);
+  // The number goes before the extension: the last "." of the file name, never one of a
+  // folder's name. A name without extension (none, or only a leading "." as in ".plan")
+  // gets it at the end.
+  const auto slash = path.rfind('/');
+  const std::size_t name_start = slash == std::string::npos ? 0 : slash + 1;
+  auto dot = path.rfind('.');
+  if (dot == std::string::npos || dot <= name_start) dot = path.size();
+  const std::string head = path.substr(0, dot);
+  const std::string tail = path.substr(dot);
   for (int n = 1; n <= kMaxNumberedNames; ++n) {
     std::string candidate = head + "-" + std::to_string(n) + tail;
     if (!Platform().FileExists(candidate)) {

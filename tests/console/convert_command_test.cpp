@@ -159,6 +159,17 @@ TEST_F(ConvertCommand, ExistingOutputAndYesWritesTheNextNumberedName) {
   EXPECT_EQ(exporters.Calls.back(), "excel " + dir.Path() + "plan-2.xlsx");
 }
 
+TEST_F(ConvertCommand, ExistingOutputWithoutExtensionInADottedFolderKeepsTheFolder) {
+  ValidExcel();
+  const std::string folder = dir.Folder("work.old");
+  form.txtConvertFilePathExcel.Text = folder + "/plan";
+  dir.File("work.old/plan");
+  services.Answers = {forms::vbYes};
+  form.cmdSave_Click();
+  EXPECT_EQ(exporters.Calls, Strings{"excel " + folder + "/plan-1"});
+  EXPECT_EQ(form.OutputFilePath, folder + "/plan-1");
+}
+
 TEST_F(ConvertCommand, ExistingOutputAndNoChangesNothing) {
   ValidExcel();
   const std::string output = dir.File("plan.xlsx");
@@ -268,14 +279,19 @@ TEST_F(ConvertCommand, FolderOfPathEndsAtTheLastSlash) {
   EXPECT_EQ(form.GetFolderOfPath("C:\\work\\plan.xlsx"), "");
 }
 
-TEST_F(ConvertCommand, NumberGoesBeforeTheLastDotOfTheWholePath) {
-  // A file without extension in a folder with a dot: the folder name takes the number.
+TEST_F(ConvertCommand, NumberGoesBeforeTheExtensionOfTheFileName) {
+  // A file without extension in a folder with a dot: the number goes after the name, and
+  // the folder keeps its name.
   const std::string folder = dir.Folder("work.old");
   const std::string plan = folder + "/plan";
   ASSERT_EQ(dir.Path().find('.'), std::string::npos) << "the temporary folder holds a dot";
   form.OutputFilePath = "earlier";
-  EXPECT_EQ(form.MakeUniqueFileName(plan), dir.Path() + "work-1.old/plan");
-  EXPECT_EQ(form.OutputFilePath, dir.Path() + "work-1.old/plan");
+  EXPECT_EQ(form.MakeUniqueFileName(plan), dir.Path() + "work.old/plan-1");
+  EXPECT_EQ(form.OutputFilePath, dir.Path() + "work.old/plan-1");
+  // Names with an extension: before its last dot, as before.
+  EXPECT_EQ(form.MakeUniqueFileName(folder + "/plan.v2.pptx"), folder + "/plan.v2-1.pptx");
+  // A leading dot starts the name; it is no extension.
+  EXPECT_EQ(form.MakeUniqueFileName(folder + "/.plan"), folder + "/.plan-1");
 
   // No dot at all: the number goes at the end.
   const std::string bare = dir.File("plan");
