@@ -35,32 +35,25 @@ class TaskCellTexts {
 void MergeLevel2Groups(TaskCellTexts& cells, int N, int C) {
   std::string K = cells.Text(2, 2);
   int S = 2;
-  auto merge_columns = [&](int last) {
-    for (int c = 2; c <= C; ++c) cells.Merge(S, c, last, c);
+  // The open group S..last keeps its name in its top cell.
+  auto close_group = [&](int last) {
+    cells.SetText(S, 2, TextAfterNthDot(K, 2));
+    if (last != S) {
+      for (int c = 2; c <= C; ++c) cells.Merge(S, c, last, c);
+    }
   };
   for (int r = 3; r <= N; ++r) {
     if (cells.Text(r, 2) == K) {
       cells.SetText(r, 2, "");
-    } else {
-      cells.SetText(S, 2, TextAfterNthDot(K, 2));
-      if (r - 1 != S) {
-        merge_columns(r - 1);
-      } else if (cells.Text(S, 3).empty()) {
-        cells.Merge(S, 2, S, 3);
-      }
-      K = cells.Text(r, 2);
-      S = r;
+      continue;
     }
-    if (r == N) {
-      if (N != S) {
-        cells.SetText(S, 2, TextAfterNthDot(K, 2));
-        merge_columns(N);
-      } else {
-        cells.SetText(N, 2, TextAfterNthDot(K, 2));
-      }
-      if (cells.Text(N, 3).empty()) cells.Merge(N, 2, N, 3);
-    }
+    close_group(r - 1);
+    if (r - 1 == S && cells.Text(S, 3).empty()) cells.Merge(S, 2, S, 3);
+    K = cells.Text(r, 2);
+    S = r;
   }
+  close_group(N);
+  if (cells.Text(N, 3).empty()) cells.Merge(N, 2, N, 3);
 }
 
 // Pass B, bottom up on column 1: the rows of one level-L task share one cell in column 1,
@@ -71,32 +64,31 @@ void MergeLevel1Groups(TaskCellTexts& cells, int N) {
   auto columns_2_and_3_empty = [&](int row) {
     return cells.Text(row, 2).empty() && cells.Text(row, 3).empty();
   };
+  // The open group first..S keeps its name in its bottom cell.
+  auto close_group = [&](int first) {
+    cells.SetText(S, 1, TextAfterNthDot(K, 1));
+    if (first != S) cells.Merge(first, 1, S, 1);
+  };
   for (int r = N - 1; r >= 2; --r) {
     if (cells.Text(r, 1) == K) {
       cells.SetText(r, 1, "");
-    } else {
-      cells.SetText(S, 1, TextAfterNthDot(K, 1));
-      if (r + 1 != S) {
-        cells.Merge(r + 1, 1, S, 1);
-      } else if (columns_2_and_3_empty(S)) {
-        cells.Merge(S, 1, S, 3);
-      }
-      K = cells.Text(r, 1);
-      S = r;
+      continue;
     }
-    if (r == 2) {
-      cells.SetText(S, 1, TextAfterNthDot(K, 1));
-      if (S != 2) cells.Merge(2, 1, S, 1);
-      if (columns_2_and_3_empty(2)) cells.Merge(2, 1, 2, 3);
-    }
+    close_group(r + 1);
+    if (r + 1 == S && columns_2_and_3_empty(S)) cells.Merge(S, 1, S, 3);
+    K = cells.Text(r, 1);
+    S = r;
   }
+  close_group(2);
+  if (columns_2_and_3_empty(2)) cells.Merge(2, 1, 2, 3);
 }
 
 }  // namespace
 
 void MergeTaskTable(WeeklyReport& report, int C) {
   const int N = report.ReportRow.TableRow;
-  if (N <= 2) return;
+  // A lone data row is one group in each pass, so it shows the bare names too.
+  if (N < 2) return;
   TaskCellTexts cells(report.TaskCells());
   MergeLevel2Groups(cells, N, C);
   MergeLevel1Groups(cells, N);

@@ -45,10 +45,10 @@ TEST_F(LastWeekSlideTest, TablesAndStatusTexts) {
   }
 
   const ppt::Table& tasks = slide.Shapes(2).Table;
-  // One data row: nothing is merged and the numbering stays.
+  // One data row: the bare name, over columns 1 to 3 as a lone level-1 task.
   EXPECT_EQ(CellTexts(tasks), (Grid{{"Level 1 (Phase)", "Level 2 (Task)", "Level 3 (Activity)",
                                      "완료예정일", "계획진척율", "실적진척율"},
-                                    {"1.Build", "1.0.", "", "03/07", "100%", "45%"}}));
+                                    {"Build", "~", "~", "03/07", "100%", "45%"}}));
   for (int c = 1; c <= 6; ++c) {
     for (int r = 1; r <= 2; ++r) {
       // A data row keeps what the table gives a row appended under the header.
@@ -124,7 +124,7 @@ TEST_F(LastWeekSlideTest, FinishThatReadsAsNoDateKeepsTheSlashOfColumn4) {
   Run();
   const Grid grid = CellTexts(TaskTable());
   ASSERT_EQ(grid.size(), 2u);
-  EXPECT_EQ(grid[1], (Row{"1.Far", "1.0.", "", "/", "100%", "0%"}));
+  EXPECT_EQ(grid[1], (Row{"Far", "~", "~", "/", "100%", "0%"}));
 }
 
 TEST_F(LastWeekSlideTest, SummaryRowsSkippedAtTheTwoUpperLevelsOnly) {
@@ -162,7 +162,7 @@ TEST_F(LastWeekSlideTest, BaselineFiguresWhenChosenAndDefined) {
   Run();
   grid = CellTexts(TaskTable());
   ASSERT_EQ(grid.size(), 2u);
-  EXPECT_EQ(grid[1][0], "2.Unplanned");
+  EXPECT_EQ(grid[1][0], "Unplanned");
   // Current work 1920 not started, 960 done.
   EXPECT_EQ(Text(PeriodTable(), 1, 4), "33.3%");
 }

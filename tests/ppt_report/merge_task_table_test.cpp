@@ -12,14 +12,16 @@ using Area = ppt::CellArea;
 
 class MergeTaskTableTest : public WeeklyReportTest {
  protected:
-  // Rows 2.. of the names columns 1 to 3 of slide 1's task table ("~" for covered cells).
-  Grid NameColumns() const {
+  // Rows 2.. of the names columns 1 to 3 of a slide's task table ("~" for covered cells).
+  Grid NameColumns(int slide = 1) const {
     Grid rows;
-    const Grid all = CellTexts(TaskTable());
+    const Grid all = CellTexts(TaskTable(slide));
     for (std::size_t r = 1; r < all.size(); ++r) rows.push_back({all[r][0], all[r][1], all[r][2]});
     return rows;
   }
-  Area AreaOf(int row, int column) const { return TaskTable().Cell(row, column).Area(); }
+  Area AreaOf(int row, int column, int slide = 1) const {
+    return TaskTable(slide).Cell(row, column).Area();
+  }
 };
 
 TEST_F(MergeTaskTableTest, NoDataRowsLeavesTheHeader) {
@@ -29,6 +31,30 @@ TEST_F(MergeTaskTableTest, NoDataRowsLeavesTheHeader) {
   ASSERT_EQ(grid.size(), 1u);
   EXPECT_EQ(grid[0], (Row{"Level 1 (Phase)", "Level 2 (Task)", "Level 3 (Activity)", "완료예정일",
                           "계획진척율", "실적진척율"}));
+}
+
+// A single data row shows its names without the numbering and spans the columns a lone
+// row of a longer table would: a level-1 task columns 1 to 3 (slide 1), a level-2 task
+// without sub-tasks columns 2 and 3 (slide 2).
+TEST_F(MergeTaskTableTest, LoneDataRowShowsTheBareNames) {
+  Work("Kickoff", 1, "2024-03-04", "2024-03-05");
+  Summary("P", 1, "2024-03-11", "2024-03-15");
+  Work("Q", 2, "2024-03-11", "2024-03-15");
+  Run();
+  EXPECT_EQ(NameColumns(1), (Grid{{"Kickoff", "~", "~"}}));
+  EXPECT_EQ(AreaOf(2, 1, 1), (Area{2, 1, 1, 3}));
+  EXPECT_EQ(NameColumns(2), (Grid{{"P", "Q", "~"}}));
+  EXPECT_EQ(AreaOf(2, 1, 2), (Area{2, 1, 1, 1}));
+  EXPECT_EQ(AreaOf(2, 2, 2), (Area{2, 2, 1, 2}));
+}
+
+TEST_F(MergeTaskTableTest, LoneLevel3RowKeepsItsThreeCells) {
+  Summary("P1", 1, "2024-03-04", "2024-03-08");
+  Summary("S1", 2, "2024-03-04", "2024-03-08");
+  Work("a.1", 3, "2024-03-04", "2024-03-08");
+  Run();
+  EXPECT_EQ(NameColumns(), (Grid{{"P1", "S1", "a.1"}}));
+  for (int c = 1; c <= 6; ++c) EXPECT_EQ(AreaOf(2, c), (Area{2, c, 1, 1})) << c;
 }
 
 TEST_F(MergeTaskTableTest, ThreeLevel3RowsThenALoneLevel2Row) {

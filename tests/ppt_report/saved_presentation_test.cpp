@@ -89,10 +89,10 @@ TEST_F(SavedPresentationTest, BothSlidesReadBackFromTheFile) {
   EXPECT_EQ(second.tables[0].Texts(),
             (Texts{{"기간", "2024-03-11 ~ 2024-03-17", "계획진척율", "100%"}}));
   EXPECT_EQ(second.tables[1].column_widths, Emu({110, 150, 200, 80, 80}));
-  // A single data row keeps its numbering: nothing is merged.
+  // A single data row shows the bare name, over columns 1 to 3 as a lone level-1 task.
   EXPECT_EQ(second.tables[1].Texts(), (Texts{{"Level 1 (Phase)", "Level 2 (Task)",
                                               "Level 3 (Activity)", "완료예정일", "계획진척율"},
-                                             {"3.설계", "3.0.", "", "03/13", "100%"}}));
+                                             {"설계", "~", "~", "03/13", "100%"}}));
   ASSERT_EQ(second.text_boxes.size(), 2u);
   EXPECT_EQ(second.text_boxes[0].text, "주간 보고 - 다음 주");
   EXPECT_EQ(second.text_boxes[1].text, "신규 시스템 구축");
