@@ -4,6 +4,8 @@
 #include "ppt_report/export_weekly_report.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "console/main_window_controls.h"
 #include "platform/runtime/automation_error.h"
@@ -24,6 +26,17 @@ namespace {
 constexpr std::array<double, 6> kPeriodWidths{50, 190, 100, 90, 100, 90};
 constexpr std::array<double, 6> kTaskWidths{100, 140, 170, 70, 70, 70};
 constexpr int kTaskColumns = static_cast<int>(kTaskWidths.size());
+
+constexpr const char* kSaveFailed = "파워포인트 파일을 저장하지 못했습니다.";
+
+// What the user is told after saving a presentation whose next-week slide broke off:
+// the task it stopped at, when it stopped in the task loop, and the reason.
+std::string NextWeekSlideWarning(int task_number, const AutomationError& error) {
+  std::string text = "다음 주 슬라이드를 완성하지 못한 채 저장했습니다.";
+  if (task_number > 0)
+    text += " " + std::to_string(task_number) + "번째 작업에서 오류가 발생했습니다.";
+  return text + "\n" + error.Description;
+}
 
 // Slide 1, the last period: its two tables, the task loop, the merging and the period
 // rate. The schedule's status date is the end of the period from here to the end.
@@ -80,14 +93,23 @@ void ExportWeeklyReport(WeeklyReport& report) {
   BuildLastWeekSlide(report);
 
   // From the captions on, a failing statement is skipped and the next one runs; a failure
-  // inside the next-week slide abandons the rest of that slide.
+  // inside the next-week slide abandons the rest of that slide, which the user is told
+  // once the presentation is saved.
   AddSlideCaptions(report, " - 지난 주");
-  IgnoreErrors([&] { BuildNextWeekSlide(report, report.path); });
+  std::string next_week_warning;
+  try {
+    BuildNextWeekSlide(report, report.path);
+  } catch (const AutomationError& error) {
+    next_week_warning = NextWeekSlideWarning(report.CurrentTaskNumber, error);
+  }
 
   IgnoreErrors([&] { report.Status("파워포인트 파일을 저장하는 중"); });
-  IgnoreErrors([&] {
+  std::optional<AutomationError> save_failure;
+  try {
     report.Presentation().SaveAs(report.path, ppt::ppSaveAsPresentation, ppt::msoTriStateMixed);
-  });
+  } catch (const AutomationError& error) {
+    save_failure = error;
+  }
   report.TaskTable = nullptr;
   report.PeriodTable = nullptr;
   report.ReportSlide = nullptr;
@@ -97,6 +119,15 @@ void ExportWeeklyReport(WeeklyReport& report) {
   report.ProjectTasks = nullptr;
   report.CurrentProject.reset();
   IgnoreErrors([&] { report.Status("준비"); });
+  // A presentation that was not saved is a failure of the conversion: it goes to the
+  // convert command, and there is no file to open.
+  if (save_failure) {
+    throw AutomationError(save_failure->Number, std::string(kSaveFailed) + "\n" + report.path +
+                                                    "\n" + save_failure->Description);
+  }
+  if (!next_week_warning.empty()) {
+    frmMain.Platform().MsgBox(next_week_warning, forms::vbExclamation, kAppTitle);
+  }
   IgnoreErrors([&] {
     if (frmMain.chkExecuteConvertlFile.Value == forms::vbChecked) {
       frmMain.Platform().ShellOpen(frmMain.OutputFilePath);

@@ -13,7 +13,10 @@ struct WeeklyReport;
 // saves the presentation under `path` and, when chkExecuteConvertlFile is ticked, opens
 // OutputFilePath. An AutomationError before the slide captions (schedule not opening,
 // presentation refused) goes to the caller; from the captions on, failing statements are
-// skipped.
+// skipped. A next-week slide that breaks off is saved as far as it got, and a message after
+// the save names the task it stopped at. A save that fails goes to the caller as an
+// AutomationError "파워포인트 파일을 저장하지 못했습니다." with the path and the reason,
+// after the references are released and the status is "준비"; nothing is opened.
 void ExportWeeklyReport(MainWindowControls& frmMain, const std::string& path);
 
 // The same conversion on working values made by the caller, which may open the schedule

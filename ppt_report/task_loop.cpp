@@ -19,6 +19,7 @@ ProgressSums RunTaskLoop(WeeklyReport& report, void (*AddRow)(WeeklyReport&)) {
   const int count = report.Tasks().Count();
   for (int i = 1; i <= count; ++i) {
     report.Status(std::to_string(i) + "번째 작업 저장 중");
+    report.CurrentTaskNumber = i;
     report.CurrentTask = report.Tasks().Item(i);
     const project::Task& task = report.Task();
     ReadTaskFigures(report);
@@ -43,6 +44,7 @@ ProgressSums RunTaskLoop(WeeklyReport& report, void (*AddRow)(WeeklyReport&)) {
       AddRow(report);
     }
   }
+  report.CurrentTaskNumber = 0;
   return sums;
 }
 

@@ -39,6 +39,9 @@ struct WeeklyReport {
   std::shared_ptr<project::Project> CurrentProject;
   const project::TaskCollection* ProjectTasks = nullptr;
   const project::Task* CurrentTask = nullptr;
+  // The number i of CurrentTask (Tasks.Item(i)) while a task loop runs; 0 outside one, so a
+  // failure names the task it stopped at.
+  int CurrentTaskNumber = 0;
 
   // The schedule's status date before the slide changed it, and the slide's own.
   std::string SavedProjectDate;

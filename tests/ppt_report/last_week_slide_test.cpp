@@ -72,11 +72,10 @@ TEST_F(LastWeekSlideTest, TablesAndStatusTexts) {
   EXPECT_TRUE(services.Lines("OPEN ").empty()) << "open after conversion is not ticked";
 }
 
-TEST_F(LastWeekSlideTest, OpensOutputFilePathWhenTickedEvenWhenTheSaveFailed) {
+TEST_F(LastWeekSlideTest, OpensOutputFilePathWhenTicked) {
   Work("Build", 1, "2024-03-04", "2024-03-07");
   form.chkExecuteConvertlFile.Value = forms::vbChecked;
   form.OutputFilePath = (folder / "chosen.pptx").string();
-  output = (folder / "missing folder" / "report.pptx").string();
   Run();
   EXPECT_EQ(services.Lines("OPEN "), (std::vector<std::string>{form.OutputFilePath}));
   EXPECT_EQ(statuses.back(), "준비");

@@ -76,6 +76,35 @@ TEST_F(NextWeekSlideTest, FailureInTheNextWeekSlideStillSavesTheFirst) {
   EXPECT_EQ(powerpoint->Presentations(1).Slides.Count, 1);
   EXPECT_TRUE(std::filesystem::exists(output));
   EXPECT_EQ(statuses.back(), "준비");
+  // It stopped before the task loop, so no task is named.
+  EXPECT_EQ(services.Messages(),
+            (Row{"Taskvane | OK | 다음 주 슬라이드를 완성하지 못한 채 저장했습니다.\n날짜 형식이 "
+                 "올바르지 않습니다: \"다음 주 일요일\""}));
+}
+
+// A long task without a finish that starts between the two status dates: slide 1 rates it
+// 0, slide 2 cannot and stops at it. The report is saved; then one message names the task,
+// and the result is opened after it.
+TEST_F(NextWeekSlideTest, SlideAbandonedInTheTaskLoopIsNamedAfterTheSave) {
+  Work("Build", 1, "2024-03-04", "2024-03-07");
+  Work("Test", 1, "2024-03-11", "2024-03-12");
+  schedule.AddTask("Open end", 1).Start("2024-03-12 08:00").Duration(2400);
+  Work("Ship", 1, "2024-03-14", "2024-03-15");
+  form.chkExecuteConvertlFile.Value = forms::vbChecked;
+  Run();
+  ASSERT_TRUE(std::filesystem::exists(output));
+  const std::vector<std::string> log = services.Log;
+  const std::vector<std::string> expected{
+      "MSGBOX Taskvane | OK | 다음 주 슬라이드를 완성하지 못한 채 저장했습니다. 3번째 작업에서 "
+      "오류가 발생했습니다.\n날짜 형식이 올바르지 않습니다: \"사용할 수 없음\"",
+      "OPEN " + form.OutputFilePath};
+  ASSERT_GE(log.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(log.end() - 2, log.end()), expected);
+  // Slide 2 holds the rows written before the failing task, unmerged and without captions.
+  EXPECT_EQ(CellTexts(TaskTable(2)).size(), 2u);
+  EXPECT_EQ(SlideAt(2).Shapes.Count, 2);
+  // Slide 1 is whole.
+  EXPECT_EQ(SlideAt(1).Shapes.Count, 4);
 }
 
 }  // namespace

@@ -75,9 +75,11 @@ TEST_F(TaskCheckTest, NotAvailableTextByVersionAndViewNames) {
       {"14.0", {"Calendar", "리소스 배정 현황"}, "사용할 수 없음"},
       {"16.0", {"작업 시트"}, "사용할 수 없음"},
   };
+  int run = 0;
   for (const Case& c : cases) {
     schedule.Version(c.version).Views(c.views);
     form.NotAvailableText = "";
+    output = (folder / ("report-" + std::to_string(++run) + ".pptx")).string();
     Run();
     EXPECT_EQ(form.NotAvailableText, c.expected) << c.version;
   }
@@ -141,6 +143,71 @@ TEST_F(TaskCheckTest, ScheduleThatDoesNotOpenIsReportedByTheConvertCommand) {
   EXPECT_NE(messages[0].find(mpp), std::string::npos) << "names the file";
   EXPECT_TRUE(services.Lines("SETTING ").empty());
   EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+// Output paths where no presentation can be saved: a folder and a dangling link. The
+// report releases what it made, shows "준비", opens nothing, leaves nothing behind, and
+// hands the failure with the path and the reason to its caller.
+TEST_F(TaskCheckTest, FailedSaveReachesTheCallerAndOpensNothing) {
+  Work("Build", 1, "2024-03-04", "2024-03-05");
+  form.chkExecuteConvertlFile.Value = forms::vbChecked;
+  const std::string dangling = (folder / "gone.pptx").string();
+  std::filesystem::create_symlink(folder / "nowhere" / "gone.pptx", dangling);
+  for (const std::string& target : {(folder / "sub.pptx").string(), dangling}) {
+    std::filesystem::create_directories(folder / "sub.pptx");
+    const auto before = std::distance(std::filesystem::directory_iterator(folder),
+                                      std::filesystem::directory_iterator());
+    output = target;
+    statuses.clear();
+    try {
+      Run();
+      ADD_FAILURE() << "no error for " << target;
+    } catch (const AutomationError& error) {
+      EXPECT_EQ(error.Number, ppt::kErrPowerPointRefused);
+      EXPECT_TRUE(error.Description.starts_with("파워포인트 파일을 저장하지 못했습니다.\n" +
+                                                target + "\n'" + target + "' "))
+          << error.Description;
+    }
+    EXPECT_EQ(statuses.back(), "준비");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              before)
+        << "nothing left behind";
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "sub.pptx"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+  EXPECT_TRUE(services.Lines("OPEN ").empty());
+  EXPECT_TRUE(services.Messages().empty()) << "the caller shows the failure";
+}
+
+// Through the convert command: one message with the report's number, the text, the path and
+// the reason; the settings are not written, as after any failure that escapes the report.
+TEST_F(TaskCheckTest, FailedSaveIsShownByTheConvertCommandWithoutSavingSettings) {
+  ReportExporters exporters;
+  frmMain window(services, exporters, BuildVariant::Lite);
+  window.Form_Load();
+  window.mnuConvertPPT_Click();
+  window.txtMPPFilePathPPT.Text = TASKVANE_TEST_DATA_DIR "/weekly_report_schedule.xml";
+  const std::string dangling = (folder / "report.pptx").string();
+  std::filesystem::create_symlink(folder / "nowhere" / "report.pptx", dangling);
+  window.txtConvertFilePathPPT.Text = dangling;
+  for (int k = 1; k <= 4; ++k) window.txtDate(k).Text = form.txtDate(k).Text;
+  window.chkExecuteConvertlFile.Value = forms::vbChecked;
+  services.Log.clear();
+  window.cmdSave_Click();
+  const std::vector<std::string> messages = services.Messages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(
+      messages[0].starts_with("Taskvane | OK | " + std::to_string(ppt::kErrPowerPointRefused) +
+                              " - 파워포인트 파일을 저장하지 못했습니다.\n" + dangling + "\n"))
+      << messages[0];
+  EXPECT_TRUE(services.Lines("SETTING ").empty());
+  EXPECT_TRUE(services.Lines("OPEN ").empty());
+  EXPECT_EQ(window.stbMain.PanelText.get(), "준비");
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 }  // namespace
