@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ struct ExcelConversion {
   int WeekCount = 0;
   // The week writer's step marker, shown by its error report.
   std::string ErrorPosition;
+  // Sheet rows whose texts were cut to what a cell holds; named after saving.
+  std::set<long> CutTextRows;
 
   // Puts a progress text on the status bar.
   void Status(const std::string& text);

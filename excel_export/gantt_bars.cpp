@@ -10,6 +10,7 @@
 #include "excel_export/gantt_task_rows.h"
 #include "excel_export/gantt_timeline.h"
 #include "excel_export/listing_fields.h"
+#include "excel_export/row_texts.h"
 #include "platform/excel/constants.h"
 #include "platform/project/project.h"
 
@@ -146,8 +147,8 @@ void WriteDateCells(GanttSheet& gantt, const project::Task& task, int row) {
 void WriteFieldCells(GanttSheet& gantt, const project::Task& task, int row) {
   const forms::ListView& fields = gantt.conv.frmMain.lvwListingFields;
   for (int j = 1; j <= fields.Count(); ++j) {
-    gantt.Cells(row, gantt.DateColumn + 1 + j).Value =
-        task.GetField(ListingFieldId(fields.Item(j)));
+    WriteRowText(gantt.conv, gantt.Cells(row, gantt.DateColumn + 1 + j),
+                 task.GetField(ListingFieldId(fields.Item(j))));
   }
 }
 

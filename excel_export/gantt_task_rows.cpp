@@ -8,6 +8,7 @@
 #include "excel_export/gantt_sheet.h"
 #include "excel_export/gantt_timeline.h"
 #include "excel_export/range_format.h"
+#include "excel_export/row_texts.h"
 #include "platform/project/project.h"
 
 namespace taskvane {
@@ -51,19 +52,19 @@ GanttPlacement PlaceTask(GanttSheet& gantt, const project::Task& task) {
   if (L == S || L == S + 1) {
     const int c = L == S ? StageColumn : TaskColumn;
     placement.level = L == S ? GanttLevel::Stage : GanttLevel::Task;
-    gantt.Cells(loop.next_row, c).Value = task.Name();
+    WriteRowText(gantt.conv, gantt.Cells(loop.next_row, c), task.Name());
     CloseGroupBeforeNextRow(gantt, c);
     placement.own_row = !task.Subproject().empty() || !task.Summary();
     if (placement.own_row) TakeOwnRow(loop);
   } else if (L == S + 2) {
     placement.level = GanttLevel::Process;
-    gantt.Cells(loop.next_row, ProcessColumn).Value = task.Name();
+    WriteRowText(gantt.conv, gantt.Cells(loop.next_row, ProcessColumn), task.Name());
     CloseGroupBeforeNextRow(gantt, ProcessColumn);
     placement.own_row = true;
     TakeOwnRow(loop);
   } else if (L > S + 2) {
     placement.level = GanttLevel::Deeper;
-    gantt.Cells(loop.next_row, ProcessColumn).Value = task.Name();
+    WriteRowText(gantt.conv, gantt.Cells(loop.next_row, ProcessColumn), task.Name());
     if (loop.GroupStartRow(ProcessColumn) != loop.next_row) {
       gantt.Cells(loop.next_row, ProcessColumn).InsertIndent(2 * (L - S - 2));
     }

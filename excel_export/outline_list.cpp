@@ -7,6 +7,7 @@
 #include "excel_export/listing_fields.h"
 #include "excel_export/outline_list_writer.h"
 #include "excel_export/range_format.h"
+#include "excel_export/row_texts.h"
 #include "excel_export/schedule_opening.h"
 #include "excel_export/workbook_finishing.h"
 #include "platform/excel/constants.h"
@@ -72,14 +73,15 @@ bool WriteOutlineList(ExcelConversion& conv, std::string form) {
     const int r = i + kFirstTaskRow - 1;
     const int level = task.OutlineLevel();
     if (form == "Column") {
-      Sheet.Cells(r, level).Value = task.Name();
+      WriteRowText(conv, Sheet.Cells(r, level), task.Name());
     } else {
-      Sheet.Cells(r, 1).Value = task.Name();
+      WriteRowText(conv, Sheet.Cells(r, 1), task.Name());
       if (level > 1)
         Sheet.Range(Sheet.Cells(r, 1), Sheet.Cells(r, 1)).InsertIndent((level - 1) * step);
     }
     for (int j = 1; j <= f; ++j) {
-      Sheet.Cells(r, name_columns + j).Value = task.GetField(ListingFieldId(fields.Item(j)));
+      WriteRowText(conv, Sheet.Cells(r, name_columns + j),
+                   task.GetField(ListingFieldId(fields.Item(j))));
     }
   }
 

@@ -6,6 +6,7 @@
 #include "console/main_window_controls.h"
 #include "excel_export/excel_conversion.h"
 #include "excel_export/gantt_swatches.h"
+#include "excel_export/row_texts.h"
 #include "platform/excel/constants.h"
 #include "platform/excel/workbook.h"
 
@@ -76,6 +77,9 @@ void SaveReleaseAndOpen(ExcelConversion& conv) {
   conv.Workbook.reset();
   conv.Status("준비");
   MainWindowControls& frmMain = conv.frmMain;
+  if (!conv.CutTextRows.empty()) {
+    frmMain.Platform().MsgBox(CutTextsMessage(conv.CutTextRows), forms::vbExclamation, kAppTitle);
+  }
   if (Ticked(frmMain.chkExecuteConvertlFile)) frmMain.Platform().ShellOpen(frmMain.OutputFilePath);
 }
 

@@ -28,7 +28,8 @@ void FinishWorkbook(ExcelConversion& conv, const std::string& PrintTitleRows);
 void SetUpPage(ExcelConversion& conv, const std::string& PrintTitleRows);
 
 // Saves the workbook under the writer's path, releases the conversion's references, shows
-// "준비" and opens OutputFilePath with the shell when chkExecuteConvertlFile is 1.
+// "준비", names the rows whose texts were cut (one message, when there are any) and opens
+// OutputFilePath with the shell when chkExecuteConvertlFile is 1.
 void SaveReleaseAndOpen(ExcelConversion& conv);
 
 // The writers' error handling for the two errors every writer singles out. 1004: the

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/excel/autofit.h"
+#include "platform/excel/cell_text_limit.h"
 #include "platform/excel/errors.h"
 #include "platform/excel/geometry.h"
 #include "platform/excel/sheet_model.h"
@@ -174,12 +175,7 @@ void SetValue(RangeTarget& t, const CellValue& value) {
 
 void SetValueText(RangeTarget& t, std::string_view text) {
   SheetModel& model = ModelOf(t);
-  // A cell holds at most 32,767 UTF-16 units.
-  std::size_t units = 0;
-  for (unsigned char c : text) {
-    if ((c & 0xC0) != 0x80) units += (c >= 0xF0) ? 2 : 1;
-  }
-  if (units > 32767)
+  if (Utf16Units(text) > kMaxCellTextUnits)
     Refuse("Range 클래스의 Value 속성을 설정할 수 없습니다. 셀에는 32767자까지 넣을 수 있습니다.");
   const std::uint32_t text_format = model.Styles().InternFormat("@");
   for (long r = t.area.row1; r <= t.area.row2; ++r) {

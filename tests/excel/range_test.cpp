@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/excel/cell_text_limit.h"
 #include "test_support.h"
 
 namespace taskvane::excel {
@@ -135,6 +136,33 @@ TEST(RangeTest, FontInteriorAlignmentFormats) {
   EXPECT_EQ(ErrorOf([&] { name.InsertIndent(1); }), 1004);
   EXPECT_EQ(name.IndentLevel, 250);
   EXPECT_EQ(ErrorOf([&] { s.Cells(1, 1).Value = std::string(32768, 'x'); }), 1004);
+}
+
+// A cell holds 32,767 UTF-16 units: a character beyond the basic plane counts two, and a
+// text cut to the limit ends between whole characters.
+TEST(RangeTest, CellTextLimitCountsUtf16Units) {
+  auto repeat = [](std::string_view piece, std::size_t n) {
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i) text += piece;
+    return text;
+  };
+  const std::string emoji = "\xF0\x9F\x98\x80";  // U+1F600
+  EXPECT_EQ(Utf16Units("a가" + emoji), 4u);
+
+  const std::string fits = "x" + repeat(emoji, 16383);  // 32,767 units
+  EXPECT_EQ(CellTextPrefix(fits), fits);
+  EXPECT_EQ(CellTextPrefix(std::string(40000, 'x')), std::string(32767, 'x'));
+  EXPECT_EQ(CellTextPrefix(repeat("가", 32768)), repeat("가", 32767));
+  // The pair that would straddle the limit is left out whole.
+  EXPECT_EQ(CellTextPrefix("xx" + repeat(emoji, 16383)), "xx" + repeat(emoji, 16382));
+
+  Book b;
+  Worksheet& s = b.sheet;
+  s.Cells(1, 1).Value = fits;
+  EXPECT_EQ(s.Cells(1, 1).Value, fits);
+  EXPECT_EQ(ErrorOf([&] { s.Cells(1, 2).Value = repeat(emoji, 16384); }), 1004);
+  s.Cells(1, 2).Value = std::string(CellTextPrefix(repeat(emoji, 16384)));
+  EXPECT_EQ(Utf16Units(s.Cells(1, 2).Value.get().text()), 32766u);
 }
 
 TEST(RangeTest, WholeRowAndColumnFormatsReachEveryCell) {

@@ -161,5 +161,34 @@ TEST_F(GanttWriterTest, SavedWorkbookReadsBack) {
   EXPECT_EQ(day["shape1.from"], "19,0,5,3.5");  // 18 March, day 16
 }
 
+// Both Gantt writers cut a name or a field text longer than a cell holds and write every
+// row; the saved sheet keeps its title and every task, and one message names the rows.
+TEST_F(GanttWriterTest, TextsLongerThanACellHoldsAreCutAndNamedAfterSaving) {
+  Project("2024-03-04", "2024-03-22");
+  ChooseField(188743731, "텍스트1");
+  Task(std::string(40000, 'n'), 1, "2024-03-04", "2024-03-08");                            // row 5
+  Task("Build", 1, "2024-03-11", "2024-03-15").Field(188743731, std::string(32768, 't'));  // 6
+  Task("Ship", 1, "2024-03-18", "2024-03-22");
+  for (const GanttTimeline kind : {GanttTimeline::Week, GanttTimeline::Day}) {
+    services.Log.clear();
+    const std::string file = kind == GanttTimeline::Week ? "week.xlsx" : "day.xlsx";
+    Run(kind, file);
+    EXPECT_EQ(services.Messages(),
+              std::vector<std::string>{"Taskvane | OK | 셀에 넣을 수 있는 32767자보다 긴 "
+                                       "텍스트를 잘라서 저장했습니다.\n행: 5, 6"})
+        << file;
+    const WorkbookFacts book = ReadGanttBack(Output(file));
+    EXPECT_EQ(book["cell.A1"], "s:전체 일정표");
+    EXPECT_EQ(book["cell.A5"], "s:" + std::string(32767, 'n'));
+    EXPECT_EQ(book["cell.A7"], "s:Ship");
+    // The field column follows the two date columns, after the timeline.
+    bool field_cut = false;
+    for (const auto& [key, value] : book.facts) {
+      field_cut = field_cut || (key.ends_with("6") && value == "s:" + std::string(32767, 't'));
+    }
+    EXPECT_TRUE(field_cut) << file;
+  }
+}
+
 }  // namespace
 }  // namespace taskvane::testing

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "excel_export/outline_list.h"
 #include "excel_export/outline_list_writer.h"
+#include "excel_export/row_texts.h"
 #include "platform/excel/excel.h"
 #include "platform/excel/sheet_model.h"
 #include "tests/excel_export/excel_export_fixture.h"
@@ -202,6 +204,44 @@ TEST_F(OutlineListTest, BlankLinesCreateNoWorkbook) {
     EXPECT_EQ(statuses.back(), "준비");
     EXPECT_FALSE(std::filesystem::exists(conv.path));
   }
+}
+
+// A name or a field text longer than a cell holds is cut to 32,767 UTF-16 units; every row
+// is still written, the title too, and one message after the save names the cut rows.
+TEST_F(OutlineListTest, TextsLongerThanACellHoldsAreCutAndNamedAfterSaving) {
+  ChooseField(kText1Field, "텍스트1");
+  std::string long_text;
+  for (int i = 0; i < 33000; ++i) long_text += "가";
+  schedule.AddTask("Plan", 1);
+  schedule.AddTask(std::string(40000, 'n'), 2);                // row 5
+  schedule.AddTask("Build", 2).Field(kText1Field, long_text);  // row 6
+  schedule.AddTask("Ship", 1);
+  const std::string kept_text = long_text.substr(0, 32767 * 3);
+  for (const std::string form : {"Indent", "Column"}) {
+    services.Log.clear();
+    frmMain.chkExecuteConvertlFile.Value = forms::vbChecked;
+    auto conv = Conversion(form + ".xlsx");
+    RunOutlineList(*conv, form);
+    EXPECT_EQ(services.Log,
+              (Strings{"MSGBOX Taskvane | OK | 셀에 넣을 수 있는 32767자보다 긴 텍스트를 잘라서 "
+                       "저장했습니다.\n행: 5, 6",
+                       "OPEN " + conv->path}))
+        << form;
+    const WorkbookFacts book = ReadBack(conv->path);
+    const std::string field_column = form == "Indent" ? "B" : "C";
+    EXPECT_EQ(book["cell.A1"], "s:전체 일정표");
+    EXPECT_EQ(book[form == "Indent" ? "cell.A5" : "cell.B5"], "s:" + std::string(32767, 'n'));
+    EXPECT_EQ(book["cell." + field_column + "6"], "s:" + kept_text);
+    EXPECT_EQ(book["cell.A7"], "s:Ship");
+  }
+}
+
+TEST(CutTextsMessageTest, NamesTheFirstTenRowsAndCountsTheRest) {
+  EXPECT_EQ(CutTextsMessage({9}),
+            "셀에 넣을 수 있는 32767자보다 긴 텍스트를 잘라서 저장했습니다.\n행: 9");
+  std::set<long> rows;
+  for (long r = 5; r <= 17; ++r) rows.insert(r);
+  EXPECT_TRUE(CutTextsMessage(rows).ends_with("행: 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 외 3개"));
 }
 
 }  // namespace
