@@ -11,9 +11,6 @@
 //                                  one conversion in this process (for a debugger or
 //                                  /usr/bin/time -v); prints seconds, peak MB, saved
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/bench_conversion.h"
 #include "bench/bench_support.h"
 #include "console/main_window_controls.h"
 #include "excel_export/gantt.h"
@@ -35,43 +33,13 @@ namespace {
 
 using taskvane::DateSerial;
 using taskvane::DaySerial;
+using taskvane::bench::BenchServices;
 using taskvane::bench::Element;
 using taskvane::bench::Iso;
-using taskvane::bench::PeakRssMegabytes;
+using taskvane::bench::Outcome;
+using taskvane::bench::PrintOutcome;
+using taskvane::bench::RunInChild;
 using taskvane::bench::Workday;
-
-// Services of a window nobody looks at: message boxes are printed, as they mean the
-// conversion did not go through.
-class BenchServices : public taskvane::forms::Services {
- public:
-  int MsgBox(const std::string& text, int, const std::string&) override {
-    std::cerr << "message: " << text << "\n";
-    ++messages;
-    return taskvane::forms::vbOK;
-  }
-  std::optional<std::string> ShowOpenDialog(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ShowSaveDialog(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::string GetSetting(const std::string&, const std::string&, const std::string&,
-                         const std::string& default_value) override {
-    return default_value;
-  }
-  void SaveSettings(const std::string&, const std::string&,
-                    const std::vector<taskvane::forms::Setting>&) override {}
-  void ShellOpen(const std::string&) override {}
-  bool FileExists(const std::string& path) override { return std::filesystem::exists(path); }
-  bool FolderExists(const std::string& path) override {
-    return std::filesystem::is_directory(path);
-  }
-  DaySerial Today() override { return DateSerial(2025, 6, 30); }
-  void ShowModal(taskvane::forms::Form&) override {}
-  void EndProgram() override {}
-
-  int messages = 0;
-};
 
 void WriteTask(std::ostream& out, int id, int level, bool summary, DaySerial start,
                DaySerial finish, bool tracked) {
@@ -150,12 +118,6 @@ void WriteSchedule(const std::string& path, int task_count) {
   out << "\t</Tasks>\n</Project>\n";
 }
 
-struct Outcome {
-  double seconds = 0;
-  double peak_mb = 0;
-  bool ok = false;
-};
-
 // One conversion as the window would start it, in this process.
 int Convert(const std::string& schedule, const std::string& output, bool by_week) {
   BenchServices services;
@@ -187,38 +149,7 @@ int Convert(const std::string& schedule, const std::string& output, bool by_week
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  const bool saved = services.messages == 0 && std::filesystem::exists(output);
-  std::printf("%.3f %.1f %d\n", seconds, PeakRssMegabytes(), saved ? 1 : 0);
-  return saved ? 0 : 1;
-}
-
-// Runs Convert in a child process and reads its report.
-Outcome ConvertInChild(const std::string& schedule, const std::string& output, bool by_week) {
-  int pipe_fds[2];
-  if (pipe(pipe_fds) != 0) return {};
-  std::fflush(stdout);  // the child must not repeat what this process has printed
-  const pid_t child = fork();
-  if (child == 0) {
-    close(pipe_fds[0]);
-    dup2(pipe_fds[1], STDOUT_FILENO);
-    const int result = Convert(schedule, output, by_week);
-    std::fflush(stdout);
-    _exit(result);
-  }
-  close(pipe_fds[1]);
-  std::string text;
-  char buffer[256];
-  ssize_t got;
-  while ((got = read(pipe_fds[0], buffer, sizeof buffer)) > 0) text.append(buffer, got);
-  close(pipe_fds[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  Outcome outcome;
-  int saved = 0;
-  if (std::sscanf(text.c_str(), "%lf %lf %d", &outcome.seconds, &outcome.peak_mb, &saved) == 3) {
-    outcome.ok = saved == 1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  }
-  return outcome;
+  return PrintOutcome(seconds, services.messages == 0 && std::filesystem::exists(output));
 }
 
 }  // namespace
@@ -251,8 +182,8 @@ int main(int argc, char** argv) {
     WriteSchedule(schedule, tasks);
     for (bool by_week : {true, false}) {
       const std::string name = std::string(by_week ? "week" : "day") + "-" + std::to_string(tasks);
-      const Outcome outcome =
-          ConvertInChild(schedule, (folder / (name + ".xlsx")).string(), by_week);
+      const std::string output = (folder / (name + ".xlsx")).string();
+      const Outcome outcome = RunInChild([&] { return Convert(schedule, output, by_week); });
       // Targets for the largest schedule: week 1 s and 300 MB, day 6 s and 1 GB.
       const double time_target = by_week ? 1.0 : 6.0;
       const double memory_target = by_week ? 300 : 1024;
