@@ -35,8 +35,29 @@ void ForeColorAccess::Set(const long& rgb) const {
   fill->Visible = true;
 }
 
+double ShapeSizeAccess::Get() const {
+  if (shape->HasTable()) {
+    return height ? shape->Table.TotalHeight() : shape->Table.TotalWidth();
+  }
+  return height ? shape->height_ : shape->width_;
+}
+
+void ShapeSizeAccess::Set(const double& points) const {
+  if (shape->HasTable()) Refuse("표의 크기는 열 너비와 행 높이로 정해집니다.");
+  if (!std::isfinite(points) || points < 0) Refuse("도형의 크기가 올바르지 않습니다.");
+  (height ? shape->height_ : shape->width_) = points;
+}
+
 Shape::Shape(ShapeKind kind, int id, double left, double top, double width, double height)
-    : Left(left), Top(top), Width(width), Height(height), TextFrame(body_), kind_(kind), id_(id) {
+    : Left(left),
+      Top(top),
+      Width(ShapeSizeAccess{this, false}),
+      Height(ShapeSizeAccess{this, true}),
+      TextFrame(body_),
+      kind_(kind),
+      id_(id),
+      width_(width),
+      height_(height) {
   if (kind == ShapeKind::kTable) body_.refusal = kTableFrameRefusal;
 }
 
@@ -52,7 +73,7 @@ Shape& Shapes::Append(ShapeKind kind, double left, double top, double width, dou
   const int id = static_cast<int>(items_.size()) + 2;
   auto shape = std::make_unique<ppt::Shape>(kind, id, left, top, width, height);
   // A table that cannot be made leaves no shape behind.
-  if (kind == ShapeKind::kTable) shape->Table.Create(*shape, rows, columns, width, height);
+  if (kind == ShapeKind::kTable) shape->Table.Create(rows, columns, width, height);
   return *items_.emplace_back(std::move(shape));
 }
 

@@ -53,6 +53,18 @@ class LineFormat {
 
 enum class ShapeKind { kTable, kTextBox };
 
+class Shape;
+
+struct ShapeSizeAccess {
+  using value_type = double;
+  Shape* shape;
+  bool height;  // else the width
+  double Get() const;
+  // A text box takes any size of 0 or more; a table's size is refused (it follows its
+  // columns and rows).
+  void Set(const double& points) const;
+};
+
 // A shape on a slide: a table or a text box, placed in points.
 class Shape {
  public:
@@ -60,11 +72,11 @@ class Shape {
   Shape(const Shape&) = delete;
   Shape& operator=(const Shape&) = delete;
 
-  // For a table, Width and Height follow its columns and rows.
   double Left;
   double Top;
-  double Width;
-  double Height;
+  // For a table, Width and Height are the sums of its column widths and row heights.
+  Property<ShapeSizeAccess> Width;
+  Property<ShapeSizeAccess> Height;
   FillFormat Fill;
   LineFormat Line;
 
@@ -85,8 +97,12 @@ class Shape {
   const TextBody& Body() const { return body_; }
 
  private:
+  friend struct ShapeSizeAccess;
   ShapeKind kind_;
   int id_;
+  // A text box's own size.
+  double width_;
+  double height_;
 };
 
 template <class T>

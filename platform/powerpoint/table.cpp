@@ -126,7 +126,7 @@ void Cell::Merge(ppt::Cell& MergeTo) {
 
 Table::Table() : Columns(this), Rows(this) {}
 
-void Table::Create(Shape& shape, int rows, int columns, double width, double height) {
+void Table::Create(int rows, int columns, double width, double height) {
   if (rows < 1 || rows > kMaxTableRowsOrColumns || columns < 1 ||
       columns > kMaxTableRowsOrColumns) {
     Refuse("표의 행과 열 수는 1에서 75 사이여야 합니다.");
@@ -134,7 +134,6 @@ void Table::Create(Shape& shape, int rows, int columns, double width, double hei
   if (!IsLength(width) || !IsLength(height) || width == 0 || height == 0) {
     Refuse("표의 너비와 높이는 0보다 커야 합니다.");
   }
-  shape_ = &shape;
   column_widths_.assign(columns, width / columns);
   row_heights_.assign(rows, height / rows);
   for (int r = 1; r <= rows; ++r) {
@@ -145,7 +144,6 @@ void Table::Create(Shape& shape, int rows, int columns, double width, double hei
   }
   horizontal_.assign(rows + 1, std::vector<double>(columns, 0.0));
   vertical_.assign(rows, std::vector<double>(columns + 1, 0.0));
-  UpdateShapeSize();
 }
 
 void Table::RequireExists() const {
@@ -202,7 +200,10 @@ double Table::TotalWidth() const {
 }
 
 double Table::TotalHeight() const {
-  return std::accumulate(row_heights_.begin(), row_heights_.end(), 0.0);
+  // Rows added since the last call are added on; the sum is the same as adding every
+  // height from the top, in row order.
+  for (; summed_rows_ < RowCount(); ++summed_rows_) summed_height_ += row_heights_[summed_rows_];
+  return summed_height_;
 }
 
 double& Table::Side(const CellArea& area, int border_type, int step) {
@@ -230,14 +231,19 @@ void Table::SetColumnWidth(int column, double points) {
   RequireColumn(column);
   if (!IsLength(points) || points == 0) Refuse("열 너비는 0보다 커야 합니다.");
   column_widths_[column - 1] = points;
-  UpdateShapeSize();
 }
 
 void Table::SetRowHeight(int row, double points) {
   RequireRow(row);
   if (!IsLength(points)) Refuse("행 높이는 0 이상이어야 합니다.");
-  row_heights_[row - 1] = points;
-  UpdateShapeSize();
+  double& height = row_heights_[row - 1];
+  if (height == points) return;
+  height = points;
+  // The sum from the top no longer holds from this row on; it is made again when asked.
+  if (row <= summed_rows_) {
+    summed_rows_ = 0;
+    summed_height_ = 0;
+  }
 }
 
 void Table::AddRow() {
@@ -254,7 +260,6 @@ void Table::AddRow() {
   // The new row's top is the last row's bottom; its other sides copy the last row's.
   horizontal_.push_back(horizontal_.back());
   vertical_.push_back(vertical_.back());
-  UpdateShapeSize();
 }
 
 void Table::MergeCells(ppt::Cell& a, ppt::Cell& b) {
@@ -299,11 +304,6 @@ void Table::MergeCells(ppt::Cell& a, ppt::Cell& b) {
       }
     }
   }
-}
-
-void Table::UpdateShapeSize() {
-  shape_->Width = TotalWidth();
-  shape_->Height = TotalHeight();
 }
 
 }  // namespace taskvane::ppt

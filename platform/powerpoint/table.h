@@ -210,7 +210,7 @@ class Table {
   friend class ppt::Rows;
   friend class ppt::Columns;
 
-  void Create(Shape& shape, int rows, int columns, double width, double height);
+  void Create(int rows, int columns, double width, double height);
   void RequireExists() const;
   void RequireRow(int row) const;
   void RequireColumn(int column) const;
@@ -223,11 +223,14 @@ class Table {
   void SetRowHeight(int row, double points);
   void AddRow();
   void MergeCells(ppt::Cell& a, ppt::Cell& b);
-  void UpdateShapeSize();
 
-  Shape* shape_ = nullptr;
   std::vector<double> column_widths_;
   std::vector<double> row_heights_;
+  // The sum of the heights of the first summed_rows_ rows, added from the top: a row added
+  // at the end is added on when the height is next asked for, and a height changed above
+  // makes the sum start again. Adding a row and setting a height cost the same at any size.
+  mutable double summed_height_ = 0;
+  mutable int summed_rows_ = 0;
   std::vector<std::vector<std::unique_ptr<ppt::Cell>>> cells_;
   // horizontal_[r][c]: the line above grid row r + 1 (r = RowCount(): below the last row)
   // over column c + 1; vertical_[r][c]: the line left of grid column c + 1 in row r + 1.

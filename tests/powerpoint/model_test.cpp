@@ -87,6 +87,42 @@ TEST_F(PresentationModelTest, TableGeometryFollowsColumnsAndRows) {
   EXPECT_EQ(slide_.Shapes.Count, 1);
 }
 
+// The table's height is the sum of its row heights added from the top, whatever the order
+// in which rows were added and heights changed: the saved size is the same as if it were
+// added up anew after each change.
+TEST_F(PresentationModelTest, TableHeightIsTheSumOfItsRowsFromTheTop) {
+  Shape& shape = slide_.Shapes.AddTable(1, 2, 0, 0, 100, 0.1);
+  Table& table = shape.Table;
+  auto sum_from_top = [&] {
+    double sum = 0;
+    for (int r = 1; r <= table.RowCount(); ++r) sum += table.RowHeight(r);
+    return sum;
+  };
+  table.Rows.Add().Height = 0.2;
+  table.Rows.Add().Height = 0.3;
+  EXPECT_EQ(shape.Height, sum_from_top());
+  EXPECT_EQ(shape.Height, (0.1 + 0.2) + 0.3);
+  // A change above the last row: not the old sum corrected by the difference.
+  table.Rows(2).Height = 0.7;
+  EXPECT_EQ(shape.Height, (0.1 + 0.7) + 0.3);
+  table.Rows(2).Height = 0.7;  // the same height again changes nothing
+  table.Rows(1).Height = 0.1;
+  EXPECT_EQ(shape.Height, sum_from_top());
+  for (int i = 0; i < 1000; ++i) table.Rows.Add();  // each takes the last row's height
+  table.Rows(500).Height = 0.45;
+  EXPECT_EQ(table.RowHeight(1003), 0.3);
+  EXPECT_EQ(shape.Height, sum_from_top());
+
+  // The size of a table follows its grid; a text box's is its own.
+  ExpectRefused([&] { shape.Height = 40; });
+  ExpectRefused([&] { shape.Width = 40; });
+  Shape& box = slide_.Shapes.AddTextbox(msoTextOrientationHorizontal, 0, 0, 720, 31.88);
+  EXPECT_EQ(box.Height, 31.88);
+  box.Height = 40;
+  EXPECT_EQ(box.Height, 40);
+  ExpectRefused([&] { box.Width = -1; });
+}
+
 TEST_F(PresentationModelTest, NewTableHasAPlainLook) {
   Table& table = slide_.Shapes.AddTable(2, 2, 0, 0, 100, 40).Table;
   for (int r = 1; r <= 2; ++r) {
