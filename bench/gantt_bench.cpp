@@ -39,6 +39,8 @@ using taskvane::bench::Iso;
 using taskvane::bench::Outcome;
 using taskvane::bench::PrintOutcome;
 using taskvane::bench::RunInChild;
+using taskvane::bench::ScratchFolder;
+using taskvane::bench::TaskCore;
 using taskvane::bench::Workday;
 
 void WriteTask(std::ostream& out, int id, int level, bool summary, DaySerial start,
@@ -47,16 +49,7 @@ void WriteTask(std::ostream& out, int id, int level, bool summary, DaySerial sta
   const std::string hours = "PT" + std::to_string(days * 8) + "H0M0S";
   const int percent = tracked ? (id % 3 == 0 ? 100 : 10 * (id % 10)) : 0;
   out << "\t\t<Task>\n";
-  Element(out, "UID", id);
-  Element(out, "ID", id);
-  Element(out, "Name", "작업 " + std::to_string(id) + " 상세 설계 및 구현");
-  Element(out, "OutlineLevel", level);
-  Element(out, "Summary", summary ? 1 : 0);
-  Element(out, "Start", Iso(start, 8));
-  Element(out, "Finish", Iso(finish, 17));
-  Element(out, "Duration", hours);
-  Element(out, "DurationFormat", 7);
-  Element(out, "Work", hours);
+  TaskCore(out, id, level, summary, start, finish, hours);
   Element(out, "Cost", days * 40000);
   Element(out, "PercentComplete", percent);
   if (percent > 0) Element(out, "ActualStart", Iso(start, 8));
@@ -171,11 +164,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  const std::filesystem::path folder =
-      keep.empty() ? std::filesystem::temp_directory_path() / "taskvane-gantt-bench"
-                   : std::filesystem::path(keep);
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const std::filesystem::path folder = ScratchFolder(keep, "taskvane-gantt-bench");
   bool all_within = true;
   for (int tasks : sizes) {
     const std::string schedule = (folder / ("schedule-" + std::to_string(tasks) + ".xml")).string();

@@ -37,6 +37,8 @@ using taskvane::bench::Iso;
 using taskvane::bench::Outcome;
 using taskvane::bench::PrintOutcome;
 using taskvane::bench::RunInChild;
+using taskvane::bench::ScratchFolder;
+using taskvane::bench::TaskCore;
 using taskvane::bench::Workday;
 
 // The last period is the week of Monday 2024-03-04, the next one the week after.
@@ -55,16 +57,7 @@ void WriteTask(std::ostream& out, int id, int level, bool summary) {
   for (int left = working_days - 1; left > 0; --left) finish = Workday(finish + 1);
   const std::string hours = "PT" + std::to_string(working_days * 8) + "H0M0S";
   out << "\t\t<Task>\n";
-  Element(out, "UID", id);
-  Element(out, "ID", id);
-  Element(out, "Name", "작업 " + std::to_string(id) + " 상세 설계 및 구현");
-  Element(out, "OutlineLevel", level);
-  Element(out, "Summary", summary ? 1 : 0);
-  Element(out, "Start", Iso(start, 8));
-  Element(out, "Finish", Iso(finish, 17));
-  Element(out, "Duration", hours);
-  Element(out, "DurationFormat", 7);
-  Element(out, "Work", hours);
+  TaskCore(out, id, level, summary, start, finish, hours);
   Element(out, "PercentComplete", 10 * (id % 10));
   out << "\t\t</Task>\n";
 }
@@ -136,11 +129,7 @@ int main(int argc, char** argv) {
     }
   }
   if (sizes.empty()) sizes = {10000, 100000};
-  const std::filesystem::path folder =
-      keep.empty() ? std::filesystem::temp_directory_path() / "taskvane-weekly-report-bench"
-                   : std::filesystem::path(keep);
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const std::filesystem::path folder = ScratchFolder(keep, "taskvane-weekly-report-bench");
   bool all_ok = true;
   std::vector<double> seconds;
   for (int tasks : sizes) {
