@@ -13,18 +13,13 @@
 #include "platform/project/mspdi_calendars.h"
 #include "platform/project/mspdi_values.h"
 #include "platform/project/project.h"
+#include "platform/project/task_lines.h"
 #include "platform/project/xml_names.h"
 
 namespace taskvane::project {
 namespace {
 
 constexpr std::string_view kNamespace = "http://schemas.microsoft.com/project";
-// Project's own limit on the number of tasks in a schedule.
-constexpr size_t kMaxTasks = 1000000;
-// Durations and work beyond this many minutes (about 19,000 years) are damaged values.
-constexpr double kMaxMinutes = 1e10;
-// Money amounts beyond this are damaged values.
-constexpr double kMaxAmount = 1e13;
 constexpr size_t kMaxCurrencySymbolBytes = 64;
 
 enum class TaskElement {
@@ -87,14 +82,12 @@ const std::unordered_map<std::string_view, TaskElement>& TaskElements() {
 }
 
 double Minutes(std::string_view text) {
-  const double value = ReadDuration(text).value_or(0);
-  return value >= 0 && value <= kMaxMinutes ? value : 0;
+  return BelievableMinutes(ReadDuration(text).value_or(0));
 }
 
 // Amounts are written in hundredths of the currency unit.
 double Amount(std::string_view text) {
-  const double value = ReadNumber(text).value_or(0) / 100;
-  return value >= -kMaxAmount && value <= kMaxAmount ? value : 0;
+  return BelievableAmount(ReadNumber(text).value_or(0) / 100);
 }
 
 int Percent(std::string_view text) {
@@ -403,7 +396,7 @@ ProjectData LoadMspdi(char* buffer, std::size_t size, std::string_view path) {
       lines.push_back(std::move(line));
     }
   });
-  if (too_many) throw FileOpenError(path, "작업이 너무 많습니다.");
+  if (too_many) throw FileOpenError(path, kTooManyTasks);
   if (summary) {
     project.percent_complete = summary->data.percent_complete;
     if (!project.start) project.start = summary->data.start;
@@ -440,24 +433,13 @@ ProjectData LoadMspdi(char* buffer, std::size_t size, std::string_view path) {
     lines[task->second].data.assignments.push_back({resource->second, units});
   });
 
-  // Outline levels: the first task is at level 1 and no task is more than one level
-  // below the one before it; blank lines have no level. A line without a level is at
-  // the top.
+  // A line without a level is at the top.
   for (TaskLine& line : lines) {
     line.data.outline_level = static_cast<int>(
         std::clamp<long long>(line.outline_level.value_or(1), -(1 << 30), 1 << 30));
   }
   project.tasks = InIdOrder(std::move(lines));
-  int previous = 0;
-  for (size_t i = 0; i < project.tasks.size(); ++i) {
-    const TaskData& task = project.tasks[i];
-    if (task.blank) continue;
-    if (task.outline_level < 1 || task.outline_level > previous + 1) {
-      throw FileOpenError(path, "작업 " + std::to_string(i + 1) + "의 개요 수준(" +
-                                    std::to_string(task.outline_level) + ")이 올바르지 않습니다.");
-    }
-    previous = task.outline_level;
-  }
+  CheckOutlineLevels(project.tasks, path);
   return project;
 }
 
