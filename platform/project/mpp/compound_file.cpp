@@ -6,6 +6,8 @@
 #include <gsf/gsf-input.h>
 
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 namespace taskvane::project::mpp {
 namespace {
@@ -20,21 +22,9 @@ struct ObjectRelease {
 using InputPtr = std::unique_ptr<GsfInput, ObjectRelease>;
 using InfilePtr = std::unique_ptr<GsfInfile, ObjectRelease>;
 
-// The entry at `path` below `root`, or null.
-InputPtr Find(GsfInfile* root, std::string_view path) {
-  InputPtr current;
-  GsfInfile* directory = root;
-  while (!path.empty()) {
-    const size_t slash = path.find('/');
-    const std::string name(path.substr(0, slash));
-    path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
-    if (directory == nullptr) return nullptr;
-    InputPtr child(gsf_infile_child_by_name(directory, name.c_str()));
-    if (!child) return nullptr;
-    current = std::move(child);
-    directory = GSF_IS_INFILE(current.get()) ? GSF_INFILE(current.get()) : nullptr;
-  }
-  return current;
+bool IsStorage(GsfInput* input) {
+  // Streams are infiles too, without children (-1).
+  return GSF_IS_INFILE(input) && gsf_infile_num_children(GSF_INFILE(input)) >= 0;
 }
 
 }  // namespace
@@ -42,7 +32,38 @@ InputPtr Find(GsfInfile* root, std::string_view path) {
 struct CompoundFile::Handle {
   InputPtr source;
   InfilePtr root;
+  // Storages opened so far, by path: each stream of a storage is found without opening
+  // the storages above it again.
+  std::unordered_map<std::string, InputPtr> storages;
+
+  GsfInfile* Storage(std::string_view path);
+  InputPtr Find(std::string_view path);
 };
+
+// The storage at `path` ("" = the root), or null.
+GsfInfile* CompoundFile::Handle::Storage(std::string_view path) {
+  if (path.empty()) return root.get();
+  auto cached = storages.find(std::string(path));
+  if (cached != storages.end()) return GSF_INFILE(cached->second.get());
+  const size_t slash = path.rfind('/');
+  GsfInfile* parent = Storage(slash == std::string_view::npos ? "" : path.substr(0, slash));
+  if (parent == nullptr) return nullptr;
+  const std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+  InputPtr child(gsf_infile_child_by_name(parent, name.c_str()));
+  if (!child || !IsStorage(child.get())) return nullptr;
+  GsfInfile* storage = GSF_INFILE(child.get());
+  storages.emplace(std::string(path), std::move(child));
+  return storage;
+}
+
+// The entry at `path` below the root, or null.
+InputPtr CompoundFile::Handle::Find(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  GsfInfile* parent = Storage(slash == std::string_view::npos ? "" : path.substr(0, slash));
+  if (parent == nullptr) return nullptr;
+  const std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+  return InputPtr(gsf_infile_child_by_name(parent, name.c_str()));
+}
 
 bool HasCompoundFileSignature(std::span<const std::uint8_t> bytes) {
   return bytes.size() >= sizeof kSignature &&
@@ -78,17 +99,14 @@ std::vector<std::string> CompoundFile::RootNames() const {
 }
 
 bool CompoundFile::Has(std::string_view path) const {
-  return Find(handle_->root.get(), path) != nullptr;
+  return handle_->Find(path) != nullptr;
 }
 
 std::optional<std::vector<std::uint8_t>> CompoundFile::ReadStream(std::string_view path,
                                                                   std::size_t max_bytes) const {
-  InputPtr input = Find(handle_->root.get(), path);
-  if (!input) return std::nullopt;
-  // Streams are infiles too, without children (-1); a storage has no bytes of its own.
-  if (GSF_IS_INFILE(input.get()) && gsf_infile_num_children(GSF_INFILE(input.get())) >= 0) {
-    return std::nullopt;
-  }
+  InputPtr input = handle_->Find(path);
+  // A storage has no bytes of its own.
+  if (!input || IsStorage(input.get())) return std::nullopt;
   const gsf_off_t size = gsf_input_size(input.get());
   if (size < 0 || static_cast<unsigned long long>(size) > max_bytes) return std::nullopt;
   std::vector<std::uint8_t> bytes(static_cast<size_t>(size));

@@ -17,6 +17,7 @@ bool IsFlagCategory(std::uint16_t category) {
 }  // namespace
 
 FieldMap::FieldMap(ByteView item, int format) {
+  fields_.reserve(item.size() / kEntryBytes);
   int block = 0;
   std::uint16_t previous_offset = 0;
   for (std::size_t at = 0; item.Contains(at, kEntryBytes); at += kEntryBytes) {
@@ -42,28 +43,31 @@ FieldMap::FieldMap(ByteView item, int format) {
       location.var_key = format == 9 ? *entry.U8(6) : static_cast<std::uint16_t>(field_id & 0xFFFF);
       if (location.var_key == 0) continue;
     }
-    fields_.emplace(field_id, location);
+    fields_.Add(field_id, location);
   }
+  fields_.Seal();
 }
 
 std::optional<FieldLocation> FieldMap::Find(std::uint32_t field_class, std::uint16_t index) const {
-  auto found = fields_.find((field_class << 16) | index);
-  if (found == fields_.end()) return std::nullopt;
-  return found->second;
+  return fields_.Find((field_class << 16) | index);
 }
 
 std::optional<ByteView> ItemFields::Value(std::uint16_t index) const {
   const std::optional<FieldLocation> location = map_->Find(class_, index);
   if (!location) return std::nullopt;
-  switch (location->kind) {
+  return Value(*location);
+}
+
+std::optional<ByteView> ItemFields::Value(const FieldLocation& location) const {
+  switch (location.kind) {
     case FieldLocation::Kind::kFixed: {
-      const ByteView& block = blocks_[location->block];
-      if (!block.Contains(location->offset, location->size)) return std::nullopt;
-      return block.Sub(location->offset, location->size);
+      const ByteView& block = blocks_[location.block];
+      if (!block.Contains(location.offset, location.size)) return std::nullopt;
+      return block.Sub(location.offset, location.size);
     }
     case FieldLocation::Kind::kVar:
       if (var_ == nullptr) return std::nullopt;
-      return var_->Find(unique_id_, location->var_key);
+      return var_->Find(unique_id_, location.var_key);
     case FieldLocation::Kind::kFlag:
       break;
   }

@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 
 #include "platform/project/mpp/byte_view.h"
+#include "platform/project/mpp/keyed_values.h"
 
 namespace taskvane::project::mpp {
 
@@ -45,7 +45,7 @@ class FieldMap {
   std::size_t Extent(int block) const { return block == 0 || block == 1 ? extents_[block] : 0; }
 
  private:
-  std::unordered_map<std::uint32_t, FieldLocation> fields_;
+  KeyedValues<FieldLocation> fields_;  // by field identifier; the first entry counts
   std::array<std::size_t, 2> extents_{};
 };
 
@@ -65,6 +65,9 @@ class ItemFields {
   // The raw value of a field: a fixed field's `size` bytes when they lie wholly inside
   // the item, a var field's stored value; std::nullopt when not set or not placed.
   std::optional<ByteView> Value(std::uint16_t index) const;
+  // The same for a location found in the map beforehand, so that readers of many items
+  // look each field up once.
+  std::optional<ByteView> Value(const FieldLocation& location) const;
   std::optional<FieldLocation> Location(std::uint16_t index) const {
     return map_->Find(class_, index);
   }

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 
 #include "platform/project/mpp/byte_view.h"
+#include "platform/project/mpp/keyed_values.h"
 
 namespace taskvane::project::mpp {
 
@@ -23,7 +23,7 @@ class PropsStream {
   std::size_t ItemCount() const { return items_.size(); }
 
  private:
-  std::unordered_map<std::uint32_t, ByteView> items_;
+  KeyedValues<ByteView> items_;
 };
 
 }  // namespace taskvane::project::mpp
