@@ -10,11 +10,6 @@
 
 namespace taskvane::project {
 
-// The description for a binary Project file, which only Project itself can read.
-inline constexpr std::string_view kMppFormatMessage =
-    "MPP 형식은 읽을 수 없습니다. MS Project에서 XML 형식(*.xml)으로 저장한 파일을 "
-    "지정하십시오.";
-
 // "'<path>' 파일을 열 수 없습니다. <reason>"
 inline AutomationError FileOpenError(std::string_view path, std::string_view reason) {
   std::string description = "'";

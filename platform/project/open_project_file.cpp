@@ -5,18 +5,17 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/project/file_open_error.h"
+#include "platform/project/mpp/compound_file.h"
+#include "platform/project/mpp/mpp_loader.h"
 #include "platform/project/mspdi_loader.h"
 #include "platform/project/project.h"
 
 namespace taskvane::project {
 namespace {
-
-// The signature of a compound file, the container of binary .mpp schedules.
-constexpr unsigned char kCompoundFileSignature[8] = {0xD0, 0xCF, 0x11, 0xE0,
-                                                     0xA1, 0xB1, 0x1A, 0xE1};
 
 class FileDescriptor {
  public:
@@ -77,12 +76,14 @@ FileBytes ReadWholeFile(const std::string& path) {
 
 std::shared_ptr<Project> OpenProjectFile(const std::string& path) {
   FileBytes bytes = ReadWholeFile(path);
-  if (bytes.size >= sizeof kCompoundFileSignature &&
-      std::memcmp(bytes.data.get(), kCompoundFileSignature, sizeof kCompoundFileSignature) == 0) {
-    throw AutomationError(kErrFileOpen, std::string(kMppFormatMessage));
-  }
   if (bytes.size == 0) throw FileOpenError(path, "빈 파일입니다.");
-  auto data = std::make_unique<ProjectData>(LoadMspdi(bytes.data.get(), bytes.size, path));
+  // The content decides, not the name: a compound file is a binary schedule, anything
+  // else is read as Project XML (which refuses what is not).
+  const std::span<const std::uint8_t> content(
+      reinterpret_cast<const std::uint8_t*>(bytes.data.get()), bytes.size);
+  auto data = std::make_unique<ProjectData>(mpp::HasCompoundFileSignature(content)
+                                                ? mpp::LoadMpp(content, path)
+                                                : LoadMspdi(bytes.data.get(), bytes.size, path));
   bytes.data.reset();
   return std::make_shared<Project>(std::move(data));
 }

@@ -43,11 +43,12 @@ const std::vector<std::string>& DefaultViewNames();
 // identifier, a baseline number outside 1..10).
 inline constexpr long kErrInvalidArgument = 1101;
 
-// Opens a schedule saved as Project XML (*.xml; UTF-8 or UTF-16, with or without a
-// byte-order mark). A missing, unreadable, oversized, malformed or non-Project file, and a
-// binary .mpp file, raise AutomationError 432 (kErrFileOpen) with a Korean description
-// that names the file and the reason. A .mpp file gives exactly
-// "MPP 형식은 읽을 수 없습니다. MS Project에서 XML 형식(*.xml)으로 저장한 파일을 지정하십시오."
+// Opens a schedule saved by Project, chosen by the file's content: a binary .mpp file of
+// Project 2000 or later, or Project XML (UTF-8 or UTF-16, with or without a byte-order
+// mark). A missing, unreadable, oversized, malformed, damaged or non-Project file, a
+// Project 98 or older file and a file that needs a password to be opened raise
+// AutomationError 432 (kErrFileOpen) with a Korean description that names the file and the
+// reason.
 std::shared_ptr<Project> OpenProjectFile(const std::string& path);
 
 // Project's application object, as reached from a document.

@@ -30,6 +30,14 @@ class Bytes {
     for (char c : text) U16(static_cast<std::uint8_t>(c));
     return U16(0);
   }
+  // `text` byte by byte, without a terminator.
+  Bytes& Text8(std::string_view text) { return Raw(text.data(), text.size()); }
+  // One 28-byte field-map entry: fixed offset (0xFFFF: var), format-9 var key, field
+  // identifier, storage category and value size.
+  Bytes& MapEntry(std::uint16_t offset, std::uint8_t key6, std::uint32_t id, std::uint16_t category,
+                  std::uint16_t size) {
+    return U32(0).U16(offset).U8(key6).Zeros(5).U32(id).Zeros(4).U16(category).U16(size).U32(0);
+  }
   Bytes& Append(const Bytes& other) {
     bytes_.insert(bytes_.end(), other.bytes_.begin(), other.bytes_.end());
     return *this;

@@ -159,15 +159,15 @@ TEST(BadInput, MissingUnreadableAndNotARegularFile) {
   }
 }
 
-TEST(BadInput, BinaryMppFileGivesTheMppMessage) {
+TEST(BadInput, CompoundFileSignatureWithoutAContainerIsDamaged) {
   std::string compound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
   compound += std::string(1024, '\0');
   for (std::string_view name : {"plan.mpp", "renamed.xml"}) {
     const OpenFailure failure = FailToLoad(compound, name);
     EXPECT_EQ(failure.number, kErrFileOpen);
     EXPECT_EQ(failure.description,
-              "MPP 형식은 읽을 수 없습니다. MS Project에서 XML 형식(*.xml)으로 저장한 파일을 "
-              "지정하십시오.");
+              "'" + failure.path +
+                  "' 파일을 열 수 없습니다. 파일이 손상되었습니다. (복합 문서 구조 오류)");
   }
 }
 
@@ -235,10 +235,10 @@ TEST(Loader, ReadsTheTaskElementsTheMembersAnswerFrom) {
 }
 
 TEST(Loader, AMissingRemainingDurationIsWhatTheProgressLeaves) {
-  auto project = Load(ProjectXml(
-      TaskXml(1, "Half done", 1,
-              "<PercentComplete>25</PercentComplete><Duration>PT80H0M0S</Duration>") +
-      TaskXml(2, "Not started", 1, "<Duration>PT16H0M0S</Duration>")));
+  auto project = Load(
+      ProjectXml(TaskXml(1, "Half done", 1,
+                         "<PercentComplete>25</PercentComplete><Duration>PT80H0M0S</Duration>") +
+                 TaskXml(2, "Not started", 1, "<Duration>PT16H0M0S</Duration>")));
   EXPECT_EQ(project->Tasks().Item(1)->GetField(188743711), "7.5일");
   EXPECT_EQ(project->Tasks().Item(2)->GetField(188743711), "2일");
 }

@@ -98,15 +98,11 @@ TEST(MppBytes, VarValuesOutsideTheirStreamAreNotSet) {
 
 TEST(MppBytes, FieldMapPlacesFixedFieldsInTwoBlocksAndVarFieldsByKey) {
   Bytes map;
-  auto entry = [&](std::uint16_t offset, std::uint8_t key6, std::uint32_t id,
-                   std::uint16_t category, std::uint16_t size) {
-    map.U32(0).U16(offset).U8(key6).Zeros(5).U32(id).Zeros(4).U16(category).U16(size).U32(0);
-  };
-  entry(0, 0, 0x0B400056, 0x03, 4);          // unique ID, block 0 at 0
-  entry(20, 0, 0x0B400023, 0x13, 4);         // start, block 0 at 20
-  entry(16, 0, 0x0B400479, 0x05, 8);         // position: offset drops, so block 1
-  entry(0xFFFF, 11, 0x0B40000E, 0x08, 512);  // name: var
-  entry(0xFFFF, 0, 0x0B400001, 0x0B, 0);     // a flag
+  map.MapEntry(0, 0, 0x0B400056, 0x03, 4);          // unique ID, block 0 at 0
+  map.MapEntry(20, 0, 0x0B400023, 0x13, 4);         // start, block 0 at 20
+  map.MapEntry(16, 0, 0x0B400479, 0x05, 8);         // position: offset drops, so block 1
+  map.MapEntry(0xFFFF, 11, 0x0B40000E, 0x08, 512);  // name: var
+  map.MapEntry(0xFFFF, 0, 0x0B400001, 0x0B, 0);     // a flag
   const FieldMap nine(map.view(), 9);
   EXPECT_EQ(nine.Extent(0), 24u);
   EXPECT_EQ(nine.Extent(1), 24u);
