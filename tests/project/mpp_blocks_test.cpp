@@ -96,6 +96,29 @@ TEST(MppBytes, VarValuesOutsideTheirStreamAreNotSet) {
   }
 }
 
+TEST(MppBytes, VarValuesSharingBytesAreDamage) {
+  // Two entries of one key: the later counts. Values side by side are fine.
+  Bytes meta;
+  meta.U32(0xFADFADBA).U32(0).U32(3).Zeros(12);
+  meta.U32(5).U32(0).U16(14).U16(0);
+  meta.U32(5).U32(6).U16(14).U16(0);
+  meta.U32(6).U32(0).U16(1).U16(0);
+  Bytes data;
+  data.U32(2).U16('a').U32(2).U16('b');
+  const VarBlock var(meta.view(), data.view(), 14);
+  EXPECT_EQ(var.Find(5, 14)->U16(0), 'b');
+  EXPECT_TRUE(var.HasEntries(6));
+  EXPECT_FALSE(var.HasEntries(7));
+
+  // Every entry pointing at the one long value: far more text than the stream holds.
+  Bytes shared_meta;
+  shared_meta.U32(0xFADFADBA).U32(0).U32(100).Zeros(12);
+  for (std::uint32_t uid = 0; uid < 100; ++uid) shared_meta.U32(uid).U32(0).U16(14).U16(0);
+  Bytes long_value;
+  long_value.U32(1000).Zeros(1000);
+  EXPECT_THROW(VarBlock(shared_meta.view(), long_value.view(), 14), AutomationError);
+}
+
 TEST(MppBytes, FieldMapPlacesFixedFieldsInTwoBlocksAndVarFieldsByKey) {
   Bytes map;
   map.MapEntry(0, 0, 0x0B400056, 0x03, 4);          // unique ID, block 0 at 0

@@ -207,6 +207,11 @@ class LinkedFiles {
     }
     // High bits above the pointer are not part of it.
     for (std::uint32_t pointer : pointers) entries_.push_back(pointer | 0x00400000);
+    last_entry_ = pointers.size();
+  }
+  void RepeatLastEntry(int times) {
+    const std::vector<std::uint32_t> last(entries_.end() - last_entry_, entries_.end());
+    for (int i = 0; i < times; ++i) entries_.insert(entries_.end(), last.begin(), last.end());
   }
   Bytes Item() const {
     Bytes item;
@@ -226,6 +231,7 @@ class LinkedFiles {
   int format_;
   Bytes parts_;
   std::vector<std::uint32_t> entries_;
+  std::size_t last_entry_ = 0;  // pointers of the last entry
 };
 
 TEST(MppInsertedProjects, TaskLinesWithTheirPaths) {
@@ -255,6 +261,19 @@ TEST(MppInsertedProjects, Format9PointersAndLayouts) {
   ASSERT_EQ(projects.size(), 2u);
   EXPECT_EQ(projects[0].task_unique_id, 4);
   EXPECT_EQ(projects[1].path, "C:\\Plans\\B.mpp");
+}
+
+TEST(MppInsertedProjects, EntriesPointingAtTheSameBytesCannotMultiplyThem) {
+  // One inserted project with a long path, and thousands of entries repeating its
+  // pointers: the list reads each stretch about once, not once per entry.
+  LinkedFiles list(14);
+  list.Entry(0x01, "upn", 2, "C:\\A.MPP", std::u16string(30000, u'x'));
+  list.RepeatLastEntry(5000);
+  const Bytes item = list.Item();
+  const std::vector<InsertedProject> projects = ReadInsertedProjects(item.view(), 14);
+  ASSERT_FALSE(projects.empty());
+  EXPECT_EQ(projects[0].path.size(), 30000u);
+  EXPECT_LT(projects.size(), 10u);
 }
 
 TEST(MppInsertedProjects, PointersOutsideTheItemEndTheList) {

@@ -1,8 +1,8 @@
 #pragma once
 
-// Values found by a 32-bit key in a vector sorted once: the lookup the reader's tables
-// (Props items, field maps, keyed blocks) share. Sorting a few thousand pairs once costs
-// less than building a hash table of them, and a lookup stays a binary search.
+// Values found by a key in a vector sorted once: the lookup the reader's tables (Props
+// items, field maps, keyed blocks, var blocks) share. Sorting the pairs once costs less
+// time and memory than building a hash table of them, and a lookup stays a binary search.
 
 #include <algorithm>
 #include <cstdint>
@@ -12,11 +12,11 @@
 
 namespace taskvane::project::mpp {
 
-template <class Value>
+template <class Value, class Key = std::uint32_t>
 class KeyedValues {
  public:
   void reserve(std::size_t count) { values_.reserve(count); }
-  void Add(std::uint32_t key, const Value& value) { values_.emplace_back(key, value); }
+  void Add(Key key, const Value& value) { values_.emplace_back(key, value); }
 
   // Sorts what was added by key; of the values added under one key the first counts.
   void Seal() {
@@ -30,19 +30,33 @@ class KeyedValues {
   }
 
   // The value of `key` (after Seal).
-  std::optional<Value> Find(std::uint32_t key) const {
-    auto found =
-        std::lower_bound(values_.begin(), values_.end(), key,
-                         [](const Entry& entry, std::uint32_t k) { return entry.first < k; });
+  std::optional<Value> Find(Key key) const {
+    auto found = LowerBound(key);
     if (found == values_.end() || found->first != key) return std::nullopt;
     return found->second;
+  }
+
+  // Whether a key in [first, last] has a value (after Seal).
+  bool HasAnyIn(Key first, Key last) const {
+    auto found = LowerBound(first);
+    return found != values_.end() && found->first <= last;
+  }
+
+  // Calls visit(key, value) for each key in order (after Seal).
+  template <class Visit>
+  void ForEach(Visit&& visit) const {
+    for (const Entry& entry : values_) visit(entry.first, entry.second);
   }
 
   std::size_t size() const { return values_.size(); }
   bool empty() const { return values_.empty(); }
 
  private:
-  using Entry = std::pair<std::uint32_t, Value>;
+  using Entry = std::pair<Key, Value>;
+  typename std::vector<Entry>::const_iterator LowerBound(Key key) const {
+    return std::lower_bound(values_.begin(), values_.end(), key,
+                            [](const Entry& entry, Key k) { return entry.first < k; });
+  }
   std::vector<Entry> values_;
 };
 

@@ -153,6 +153,10 @@ std::optional<std::vector<std::uint8_t>> MppFile::FindStream(std::string_view re
   std::string path = project_storage_;
   path.append("/").append(relative_path);
   std::optional<std::vector<std::uint8_t>> bytes = container_.ReadStream(path, file_size_);
+  if (bytes) {
+    stream_bytes_read_ += bytes->size();
+    if (stream_bytes_read_ > 2 * file_size_) ThrowDamaged("스트림이 파일보다 큼");
+  }
   if (bytes && mask_ != 0 && IsMaskedStream(format_, relative_path)) {
     for (std::uint8_t& byte : *bytes) byte ^= mask_;
   }

@@ -30,7 +30,9 @@ class MppFile {
   int ApplicationMajor() const { return application_major_; }
 
   // A stream of the project storage ("TBkndTask/FixedData", "Props"), unmasked when the
-  // file masks it; std::nullopt when it is absent.
+  // file masks it; std::nullopt when it is absent. The streams of a file lie side by side
+  // in it, so together they are no larger than the file: a file whose streams read as more
+  // than twice its size shares sectors between them and raises AutomationError 432.
   std::optional<std::vector<std::uint8_t>> FindStream(std::string_view relative_path) const;
   // The same, raising AutomationError 432 (damaged file) when the stream is absent.
   std::vector<std::uint8_t> RequireStream(std::string_view relative_path) const;
@@ -47,6 +49,7 @@ class MppFile {
   int application_major_ = 0;
   std::uint8_t mask_ = 0;  // XOR-ed over the masked streams; 0 = none
   std::size_t file_size_ = 0;
+  mutable std::size_t stream_bytes_read_ = 0;
   std::string project_storage_;
   std::vector<std::uint8_t> project_props_bytes_;
   PropsStream project_props_;

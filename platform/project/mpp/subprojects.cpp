@@ -1,5 +1,6 @@
 #include "platform/project/mpp/subprojects.h"
 
+#include <cstring>
 #include <string_view>
 
 #include "platform/project/mpp/mpp_values.h"
@@ -68,22 +69,42 @@ std::optional<std::size_t> Pointer(ByteView item, std::size_t at, int format) {
   return *value & (format == 9 ? 0xFFFFu : 0x1FFFFu);
 }
 
+// How many bytes the list may read in all: each path and unique-ID list once, and some
+// over. Entries pointing at the same bytes again and again cannot make the reading slow.
+class Budget {
+ public:
+  explicit Budget(std::size_t item_bytes) : left_(2 * item_bytes + 4096) {}
+  bool Spend(std::size_t bytes) {
+    if (bytes > left_) {
+      left_ = 0;
+      return false;
+    }
+    left_ -= bytes;
+    return true;
+  }
+
+ private:
+  std::size_t left_;
+};
+
 // The path block: 18 bytes, a u32, the 8-bit short path ending in NUL, 24 bytes, then a
 // u32 that is 0 when the short path is all there is; else a u32 byte count, 2 bytes and
 // the full path in UTF-16LE.
-std::optional<std::string> PathAt(ByteView item, std::size_t at) {
+std::optional<std::string> PathAt(ByteView item, std::size_t at, Budget& budget) {
   const std::size_t short_path = at + 22;
   if (!item.Contains(short_path, 1)) return std::nullopt;
   const ByteView rest = item.Sub(short_path);
-  std::size_t nul = 0;
-  while (nul < rest.size() && *rest.U8(nul) != 0) ++nul;
-  if (nul == rest.size()) return std::nullopt;
-  const std::size_t after = short_path + nul + 1 + 24;
+  const std::uint8_t* nul =
+      static_cast<const std::uint8_t*>(std::memchr(rest.data(), 0, rest.size()));
+  if (nul == nullptr) return std::nullopt;
+  const std::size_t short_bytes = static_cast<std::size_t>(nul - rest.data());
+  if (!budget.Spend(short_bytes)) return std::nullopt;
+  const std::size_t after = short_path + short_bytes + 1 + 24;
   const std::optional<std::uint32_t> has_full = item.U32(after);
   if (!has_full) return std::nullopt;
-  if (*has_full == 0) return Latin1Text(rest.Sub(0, nul));
+  if (*has_full == 0) return Latin1Text(rest.Sub(0, short_bytes));
   const std::optional<std::uint32_t> bytes = item.U32(after + 4);
-  if (!bytes || !item.Contains(after + 10, *bytes)) return std::nullopt;
+  if (!bytes || !item.Contains(after + 10, *bytes) || !budget.Spend(*bytes)) return std::nullopt;
   return Text(item.Sub(after + 10, *bytes));
 }
 
@@ -91,6 +112,7 @@ std::optional<std::string> PathAt(ByteView item, std::size_t at) {
 
 std::vector<InsertedProject> ReadInsertedProjects(ByteView item, int format) {
   std::vector<InsertedProject> projects;
+  Budget budget(item.size());
   const std::size_t end = std::min<std::size_t>(item.U32(8).value_or(0), item.size());
   std::size_t at = kFirstEntry;
   while (at + 4 <= end) {
@@ -106,11 +128,12 @@ std::vector<InsertedProject> ReadInsertedProjects(ByteView item, int format) {
     }
     if (*type == 0xC0) list = header;
     if (!list || !path) continue;
-    const std::optional<std::string> text = PathAt(item, *path);
+    const std::optional<std::string> text = PathAt(item, *path, budget);
     if (!text) continue;
     // (u32 task unique ID, u32 marker) pairs up to the path block.
     const std::size_t list_end = *path > *list ? *path : item.size();
-    for (std::size_t pair = *list; pair + 8 <= list_end; pair += 8) {
+    for (std::size_t pair = *list; pair + 8 <= list_end && budget.Spend(8 + text->size());
+         pair += 8) {
       const std::uint32_t unique_id = *item.U32(pair);
       if (unique_id == kListEnd) break;
       if (unique_id > 0 && unique_id <= 0x7FFFFFFF) projects.push_back({unique_id, *text});

@@ -20,7 +20,8 @@ VarBlock::VarBlock(ByteView meta, ByteView data, int format) : data_(data) {
       meta.size() > kHeaderBytes ? (meta.size() - kHeaderBytes) / entry_bytes : 0;
   const std::size_t entries = count < fits ? count : fits;
   offsets_.reserve(entries);
-  for (std::size_t i = 0; i < entries; ++i) {
+  // From the last entry back, so that the later of two entries for one key counts.
+  for (std::size_t i = entries; i-- > 0;) {
     const std::size_t at = kHeaderBytes + i * entry_bytes;
     std::int64_t unique_id = 0;
     std::uint16_t key = 0;
@@ -34,17 +35,28 @@ VarBlock::VarBlock(ByteView meta, ByteView data, int format) : data_(data) {
       offset = *meta.U32(at + 4);
       key = *meta.U16(at + 8);
     }
-    offsets_[Key(unique_id, key)] = offset;
-    unique_ids_.insert(unique_id);
+    offsets_.Add(Key(unique_id, key), offset);
   }
+  offsets_.Seal();
+  // Each value is its own stretch of the data stream. Values sharing bytes would let a
+  // small file decode into far more text than it holds, so they count as damage.
+  std::uint64_t total = 0;
+  offsets_.ForEach([&](std::uint64_t, std::uint32_t offset) {
+    if (const std::optional<ByteView> value = ValueAt(offset)) total += 4 + value->size();
+  });
+  if (total > data_.size()) ThrowDamaged("가변 블록 값이 겹침");
 }
 
 std::optional<ByteView> VarBlock::Find(std::int64_t unique_id, std::uint16_t key) const {
-  auto found = offsets_.find(Key(unique_id, key));
-  if (found == offsets_.end()) return std::nullopt;
-  const auto length = data_.U32(found->second);
-  if (!length || !data_.Contains(std::size_t{found->second} + 4, *length)) return std::nullopt;
-  return data_.Sub(std::size_t{found->second} + 4, *length);
+  const std::optional<std::uint32_t> offset = offsets_.Find(Key(unique_id, key));
+  if (!offset) return std::nullopt;
+  return ValueAt(*offset);
+}
+
+std::optional<ByteView> VarBlock::ValueAt(std::uint32_t offset) const {
+  const auto length = data_.U32(offset);
+  if (!length || !data_.Contains(std::size_t{offset} + 4, *length)) return std::nullopt;
+  return data_.Sub(std::size_t{offset} + 4, *length);
 }
 
 }  // namespace taskvane::project::mpp
