@@ -94,7 +94,7 @@ int PercentOf(std::optional<ByteView> bytes) {
 }  // namespace
 
 TaskFieldReader::TaskFieldReader(const ItemBlocks& blocks, int format, int application_major)
-    : blocks_(blocks), format_(format) {
+    : blocks_(blocks) {
   // Format 14 keeps the task mode in the Fixed2 meta item; Project 2010 and its
   // successors use different bits of the same byte.
   if (format == 14) manual_bit_ = application_major <= 14 ? 0x08 : 0x80;

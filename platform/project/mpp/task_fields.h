@@ -56,7 +56,6 @@ class TaskFieldReader {
   void ReadCustomFields(const Source& source, TaskData& task) const;
 
   const ItemBlocks& blocks_;
-  int format_;
   std::uint8_t manual_bit_ = 0;  // in byte 8 of the Fixed2Meta item; 0 = no task mode
   bool keyed_block_needed_ = false;
   Slot keyed_block_, name_, outline_level_;
