@@ -4,6 +4,7 @@
 
 #include "platform/project/file_open_error.h"
 #include "platform/project/mpp/assignments.h"
+#include "platform/project/mpp/calendar_reader.h"
 #include "platform/project/mpp/mpp_file.h"
 #include "platform/project/mpp/project_properties.h"
 #include "platform/project/mpp/resources.h"
@@ -30,6 +31,7 @@ ProjectData ReadSchedule(std::span<const std::uint8_t> bytes) {
   project.version = std::string(kApplicationVersion);
   project.views = DefaultViewNames();
   ReadProjectProperties(file, LocalToday(), project);
+  project.calendar = ReadProjectCalendar(file);
 
   TaskTable table = ReadTaskTable(file);
   if (table.project_summary) {
