@@ -150,16 +150,10 @@ TEST_P(DamagedCopies, AreRefusedWith432OrReadThrough) {
   }
 }
 
-std::string SampleTestName(const ::testing::TestParamInfo<std::string>& info) {
-  std::string name = info.param;
-  for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  }
-  return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Samples, DamagedCopies, ::testing::ValuesIn(MppSampleNames()),
-                         SampleTestName);
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           return testing::SampleTestName(info.param);
+                         });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(DamagedCopies);
 
 }  // namespace

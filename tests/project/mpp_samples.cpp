@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -44,6 +45,14 @@ bool ForEachSampleWithTwin(
     check(mpp::MppFile::Open(bytes), LoadXmlFile(sample.twin_path));
   }
   return !samples.empty();
+}
+
+std::string SampleTestName(std::string_view name) {
+  std::string test_name(name);
+  for (char& c : test_name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return test_name;
 }
 
 std::string MppSamplePath(std::string_view relative) {

@@ -32,6 +32,9 @@ std::vector<MppSample> MppSamplesWithTwins();
 // ("misc/sample98.mpp"), ordered; empty when the samples are not on this machine.
 std::vector<std::string> MppSampleNames();
 
+// A sample's name as a test name: every character but letters and digits becomes "_".
+std::string SampleTestName(std::string_view name);
+
 // Whether this build reads binary schedules; until it does, every one is refused alike.
 #if __has_include("platform/project/mpp/mpp_loader.h")
 inline constexpr bool kMppReaderBuilt = true;

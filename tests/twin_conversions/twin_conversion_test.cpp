@@ -210,16 +210,11 @@ TEST_P(TwinConversion, SameDocumentsAsTheXmlTwin) {
   }
 }
 
-std::string SampleTestName(const ::testing::TestParamInfo<TwinSample>& info) {
-  std::string name = std::filesystem::path(info.param.name).stem().string();
-  for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  }
-  return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Samples, TwinConversion, ::testing::ValuesIn(TwinSamples()),
-                         SampleTestName);
+                         [](const ::testing::TestParamInfo<TwinSample>& info) {
+                           return project::testing::SampleTestName(
+                               std::filesystem::path(info.param.name).stem().string());
+                         });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(TwinConversion);
 
 TEST(TwinCorpus, EveryTwinOfTheSamplesIsCompared) {
