@@ -247,6 +247,53 @@ class Comparer {
     }
   }
 
+  // Column by column: width, style, hidden; a column's difference can be excused like a
+  // cell's (row 0).
+  void CompareColumns(const std::string& name, const pugi::xml_node& cols_a,
+                      const pugi::xml_node& cols_b) {
+    const std::map<int, std::string> a = ColumnAttributes(cols_a);
+    const std::map<int, std::string> b = ColumnAttributes(cols_b);
+    std::set<int> columns;
+    for (const auto& [column, attributes] : a) columns.insert(column);
+    for (const auto& [column, attributes] : b) columns.insert(column);
+    for (int column : columns) {
+      auto in_a = a.find(column);
+      auto in_b = b.find(column);
+      CellDifference difference;
+      difference.part = name;
+      difference.column = difference.ref = ColumnLetters(column);
+      difference.expected = in_a == a.end() ? "<default>" : in_a->second;
+      difference.actual = in_b == b.end() ? "<default>" : in_b->second;
+      if (difference.expected == difference.actual) continue;
+      if (excuse_) {
+        if (auto reason = excuse_(difference)) {
+          result_.excused.push_back(name + " column " + difference.ref + ": " + *reason);
+          continue;
+        }
+      }
+      Report(name + ": column " + difference.ref + ": " + difference.expected + " / " +
+             difference.actual);
+    }
+  }
+
+  static std::map<int, std::string> ColumnAttributes(const pugi::xml_node& cols) {
+    std::map<int, std::string> columns;
+    for (pugi::xml_node col : cols.children("col")) {
+      std::string attributes;
+      for (pugi::xml_attribute attribute : col.attributes()) {
+        const std::string_view key = attribute.name();
+        if (key == "min" || key == "max") continue;
+        if (!attributes.empty()) attributes += ' ';
+        attributes.append(key).append("=\"").append(attribute.value()).append("\"");
+      }
+      const int last = std::min(col.attribute("max").as_int(), 16384);
+      for (int column = col.attribute("min").as_int(); column <= last; ++column) {
+        columns[column] = attributes;
+      }
+    }
+    return columns;
+  }
+
   void CompareSheet(const std::string& name, const std::string& a, const std::string& b) {
     pugi::xml_document doc_a, doc_b;
     if (!Load(doc_a, a) || !Load(doc_b, b)) {
@@ -294,9 +341,13 @@ class Comparer {
       if (!cells_a.rows.contains(row))
         Report(name + ": row " + std::to_string(row) + " only in actual");
     }
-    // Everything else of the sheet: columns, merges, views, page setup, drawing link.
+    CompareColumns(name, doc_a.document_element().child("cols"),
+                   doc_b.document_element().child("cols"));
+    // Everything else of the sheet: merges, views, page setup, drawing link.
     doc_a.document_element().remove_child(data_a);
     doc_b.document_element().remove_child(data_b);
+    doc_a.document_element().remove_child("cols");
+    doc_b.document_element().remove_child("cols");
     if (auto difference = FirstXmlDifference(doc_a.document_element(), doc_b.document_element(),
                                              doc_a.document_element().name())) {
       Report(name + ": " + *difference);

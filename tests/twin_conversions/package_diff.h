@@ -1,10 +1,11 @@
 #pragma once
 
 // Compares two saved Office packages (.xlsx or .pptx) part by part. Parts that are
-// byte-identical agree; for the others the first difference is located in the XML: a
-// worksheet cell by cell (value with its shared string resolved, style, type; then rows,
-// columns, merges and the rest of the sheet), a drawing shape by shape, any other part
-// element by element.
+// byte-identical agree; for the others the difference is located in the XML: a worksheet
+// cell by cell (value with its shared string resolved, style, type), then row by row
+// (height, style), column by column (width, style) and the rest of the sheet (merges,
+// views, page setup) element by element; a drawing shape by shape; any other part element
+// by element (its first difference).
 
 #include <functional>
 #include <map>
@@ -16,12 +17,13 @@ namespace taskvane::testing {
 
 using PackageParts = std::map<std::string, std::string>;
 
-// A worksheet cell whose content differs between the two packages.
+// A worksheet cell, or a whole column (row 0), whose content or format differs between the
+// two packages.
 struct CellDifference {
-  std::string part;    // "xl/worksheets/sheet1.xml"
-  std::string ref;     // "F12"
-  std::string column;  // "F"
-  int row = 0;
+  std::string part;      // "xl/worksheets/sheet1.xml"
+  std::string ref;       // "F12"; "F" for a column
+  std::string column;    // "F"
+  int row = 0;           // 0 for a column's width, style or visibility
   std::string expected;  // "value | s=<style> t=<type>", or "<absent>"
   std::string actual;
 };

@@ -47,6 +47,13 @@ TEST(PackageDiff, CellsStylesRowsMergesAndPartsEachCount) {
     PackageParts other;
     const char* reported;
   };
+  PackageParts wider = base;
+  wider[kSheet] =
+      "<worksheet><cols><col min=\"1\" max=\"1\" width=\"9\"/></cols>"
+      "<sheetData>" +
+      row +
+      "</sheetData><mergeCells count=\"1\">"
+      "<mergeCell ref=\"A1:B1\"/></mergeCells></worksheet>";
   PackageParts merge = base;
   merge[kSheet] = "<worksheet><sheetData>" + row +
                   "</sheetData><mergeCells count=\"1\">"
@@ -64,6 +71,7 @@ TEST(PackageDiff, CellsStylesRowsMergesAndPartsEachCount) {
        {{kSheet, Sheet("<row r=\"1\" ht=\"16\"><c r=\"A1\" s=\"1\"><v>5</v></c></row>")},
         {"xl/styles.xml", "<styleSheet/>"}},
        "row 1: r=\"1\" ht=\"15\" / r=\"1\" ht=\"16\""},
+      {"widths", wider, "column A: <default> / width=\"9\""},
       {"merge", merge, "mergeCell[1] attributes: ref=\"A1:B1\" / ref=\"A1:C1\""},
       {"styles",
        {{kSheet, Sheet(row)}, {"xl/styles.xml", "<styleSheet><fonts/></styleSheet>"}},
@@ -78,6 +86,27 @@ TEST(PackageDiff, CellsStylesRowsMergesAndPartsEachCount) {
         << comparison.differences[0];
   }
   EXPECT_TRUE(ComparePackages(base, base).differences.empty());
+}
+
+TEST(PackageDiff, ColumnsCompareOneByOneAndAreExcusedAsRowZero) {
+  const auto sheet = [](const std::string& cols) {
+    return PackageParts{{kSheet, "<worksheet>" + cols + "<sheetData/></worksheet>"}};
+  };
+  const PackageParts a = sheet("<cols><col min=\"1\" max=\"3\" width=\"9\"/></cols>");
+  const PackageParts b = sheet(
+      "<cols><col min=\"1\" max=\"1\" width=\"9\"/><col min=\"2\" max=\"2\" width=\"4\"/>"
+      "<col min=\"3\" max=\"3\" width=\"9\"/></cols>");
+  const PackageComparison plain = ComparePackages(a, b);
+  EXPECT_EQ(plain.differences,
+            std::vector<std::string>{kSheet + ": column B: width=\"9\" / width=\"4\""});
+  std::vector<std::string> asked;
+  const PackageComparison excused = ComparePackages(a, b, [&](const CellDifference& cell) {
+    asked.push_back(cell.ref + "/" + std::to_string(cell.row));
+    return std::optional<std::string>("fitted");
+  });
+  EXPECT_TRUE(excused.differences.empty());
+  EXPECT_EQ(asked, std::vector<std::string>{"B/0"});
+  EXPECT_EQ(excused.excused, std::vector<std::string>{kSheet + " column B: fitted"});
 }
 
 TEST(PackageDiff, ShapesAreComparedOneByOne) {

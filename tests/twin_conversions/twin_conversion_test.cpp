@@ -29,7 +29,8 @@ constexpr const char* kStatusCaption = "상태";
 //
 // 상태 (status): none of the samples sets a status date, so the status counts from the
 // schedule's current date. An XML save stores the day it was made as the current date; a
-// binary file stores none, and Project (like this reader) takes today instead.
+// binary file stores none, and Project (like this reader) takes today instead. The
+// column's fitted width follows its texts.
 class FormatExcuses {
  public:
   FormatExcuses(const PackageParts& twin_package, bool twin_has_status_date) {
@@ -53,10 +54,14 @@ class FormatExcuses {
   }
 
   std::optional<std::string> operator()(const CellDifference& cell) const {
-    if (!status_column_.empty() && cell.column == status_column_ && cell.row > status_header_row_) {
+    if (status_column_.empty() || cell.column != status_column_) return std::nullopt;
+    if (cell.row > status_header_row_) {
       return std::string(kStatusCaption) +
              ": no status date; the current date is today for a binary file, the saving day "
              "for its XML twin";
+    }
+    if (cell.row == 0) {
+      return std::string(kStatusCaption) + " column width: fitted to those status texts";
     }
     return std::nullopt;
   }
