@@ -12,6 +12,9 @@ samples="$root/../shared/samples/mpp"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 find "$samples" -name '*.mpp' -exec cp {} "$corpus/" \;
+parallel=()
+# With more than one job libFuzzer runs them in the background, logging to fuzz-N.log here.
+[ "$jobs" -gt 1 ] && parallel=(-jobs="$jobs" -workers="$jobs")
 cd "$build"
 "$build/fuzz/mpp_reader_fuzz" "$corpus" -max_total_time="$seconds" -max_len=2000000 \
-  -rss_limit_mb=2048 -timeout=20 -jobs="$jobs" -workers="$jobs" -print_final_stats=1
+  -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 "${parallel[@]}"

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 
@@ -152,7 +153,8 @@ TEST_P(DamagedCopies, AreRefusedWith432OrReadThrough) {
 
 INSTANTIATE_TEST_SUITE_P(Samples, DamagedCopies, ::testing::ValuesIn(MppSampleNames()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
-                           return testing::SampleTestName(info.param);
+                           return testing::SampleTestName(
+                               std::filesystem::path(info.param).stem().string());
                          });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(DamagedCopies);
 
