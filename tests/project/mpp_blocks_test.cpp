@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/project/mpp/compound_file.h"
 #include "platform/project/mpp/field_map.h"
 #include "platform/project/mpp/fixed_block.h"
 #include "platform/project/mpp/mpp_values.h"
@@ -19,6 +20,52 @@ namespace taskvane::project::mpp {
 namespace {
 
 using testing::Bytes;
+
+constexpr std::uint32_t kNoStream = 0xFFFFFFFF;
+constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
+
+// A directory entry of a compound file: name, type (1 storage, 2 stream, 5 root), the
+// left and right siblings and the first child.
+void DirectoryEntry(Bytes& b, std::string_view name, std::uint8_t type, std::uint32_t left,
+                    std::uint32_t right, std::uint32_t child) {
+  Bytes entry;
+  entry.Utf16(name).Zeros(64 - 2 * (name.size() + 1));
+  entry.U16(static_cast<std::uint16_t>(2 * (name.size() + 1))).U8(type).U8(1);
+  entry.U32(left).U32(right).U32(child).Zeros(16 + 4 + 16);
+  entry.U32(kEndOfChain).U32(0).U32(0);  // first sector, size
+  b.Append(entry);
+}
+
+// The smallest compound file: the header, one allocation sector, one directory sector with
+// the root and a stream "A" (its links as given for the root).
+Bytes CompoundFileBytes(std::uint32_t root_right, std::uint32_t root_child) {
+  Bytes b;
+  for (std::uint8_t c : {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1}) b.U8(c);
+  b.Zeros(16).U16(0x3E).U16(3).U16(0xFFFE).U16(9).U16(6).Zeros(6);
+  b.U32(0).U32(1).U32(1).U32(0).U32(4096);  // directory sectors, FAT sectors, directory at 1
+  b.U32(kEndOfChain).U32(0).U32(kEndOfChain).U32(0);  // no mini FAT, no further FAT list
+  b.U32(0);                                           // the FAT is sector 0
+  for (int i = 1; i < 109; ++i) b.U32(kNoStream);
+  b.U32(0xFFFFFFFD).U32(kEndOfChain);  // sector 0: FAT, sector 1: the directory
+  for (int i = 2; i < 128; ++i) b.U32(kNoStream);
+  DirectoryEntry(b, "Root Entry", 5, kNoStream, root_right, root_child);
+  DirectoryEntry(b, "A", 2, kNoStream, kNoStream, kNoStream);
+  for (int i = 2; i < 4; ++i) DirectoryEntry(b, "", 0, kNoStream, kNoStream, kNoStream);
+  return b;
+}
+
+TEST(MppContainer, RootWithSiblingsIsDamage) {
+  Bytes valid = CompoundFileBytes(kNoStream, 1);
+  const auto container = CompoundFile::Open(valid.vector());
+  ASSERT_TRUE(container.has_value());
+  EXPECT_EQ(container->RootNames(), std::vector<std::string>{"A"});
+  EXPECT_EQ(container->ReadStream("A", 10), std::vector<std::uint8_t>{});
+
+  // The root has no siblings; the container library would build an entry for this one that
+  // belongs nowhere and never free it.
+  Bytes hostile = CompoundFileBytes(1, kNoStream);
+  EXPECT_FALSE(CompoundFile::Open(hostile.vector()).has_value());
+}
 
 TEST(MppBytes, ReadsStayInsideTheirWindow) {
   Bytes b;

@@ -9,10 +9,28 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/project/mpp/byte_view.h"
+
 namespace taskvane::project::mpp {
 namespace {
 
 constexpr std::uint8_t kSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+constexpr std::uint32_t kNoSibling = 0xFFFFFFFF;
+
+// Whether the directory's root entry, the first entry of its first sector, names siblings.
+// A root has none; libgsf reads entries linked there as belonging to no storage and never
+// frees them, so such a file is refused before it reaches the library. A header or
+// directory that cannot be read is left to the library to refuse.
+bool RootHasSiblings(std::span<const std::uint8_t> bytes) {
+  const ByteView view(bytes);
+  const std::optional<std::uint16_t> sector_shift = view.U16(0x1E);
+  const std::optional<std::uint32_t> directory_sector = view.U32(0x30);
+  if (!sector_shift || !directory_sector || *sector_shift < 7 || *sector_shift > 16) return false;
+  const std::size_t root = (std::size_t{*directory_sector} + 1) << *sector_shift;
+  const std::optional<std::uint32_t> left = view.U32(root + 68);
+  const std::optional<std::uint32_t> right = view.U32(root + 72);
+  return left && right && (*left != kNoSibling || *right != kNoSibling);
+}
 
 struct ObjectRelease {
   void operator()(gpointer object) const {
@@ -71,7 +89,7 @@ bool HasCompoundFileSignature(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<CompoundFile> CompoundFile::Open(std::span<const std::uint8_t> bytes) {
-  if (!HasCompoundFileSignature(bytes)) return std::nullopt;
+  if (!HasCompoundFileSignature(bytes) || RootHasSiblings(bytes)) return std::nullopt;
   auto handle = std::make_unique<Handle>();
   handle->source.reset(gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()),
                                             /*needs_free=*/FALSE));
