@@ -4,14 +4,11 @@
 // the real exporters; the saved packages are compared cell by cell, shape by shape and
 // slide by slide.
 #include <gtest/gtest.h>
-#include <pugixml.hpp>
 
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "platform/project/project.h"
 #include "tests/console/convert_recording_exporters.h"
@@ -46,13 +43,6 @@ class FormatExcuses {
     }
   }
 
-  // The status column as a number (A = 1), or 0 when its cells are not excused.
-  int StatusColumnNumber() const {
-    int number = 0;
-    for (char letter : status_column_) number = number * 26 + (letter - 'A' + 1);
-    return number;
-  }
-
   std::optional<std::string> operator()(const CellDifference& cell) const {
     if (status_column_.empty() || cell.column != status_column_) return std::nullopt;
     if (cell.row > status_header_row_) {
@@ -70,56 +60,6 @@ class FormatExcuses {
   std::string status_column_;
   int status_header_row_ = 0;
 };
-
-// The attributes of each column of a worksheet part, from the ranges of its <cols>.
-std::map<int, std::string> ColumnAttributes(const std::string& sheet) {
-  pugi::xml_document document;
-  document.load_buffer(sheet.data(), sheet.size());
-  std::map<int, std::string> columns;
-  for (pugi::xml_node col : document.document_element().child("cols").children("col")) {
-    std::string attributes;
-    for (pugi::xml_attribute attribute : col.attributes()) {
-      const std::string_view name = attribute.name();
-      if (name != "min" && name != "max")
-        attributes += std::string(name) + "=" + attribute.value() + " ";
-    }
-    const int last = std::min(col.attribute("max").as_int(), 16384);
-    for (int column = col.attribute("min").as_int(); column >= 1 && column <= last; ++column) {
-      columns[column] = attributes;
-    }
-  }
-  return columns;
-}
-
-// The worksheet part without its <cols>.
-std::string WithoutColumns(const std::string& sheet) {
-  pugi::xml_document document;
-  document.load_buffer(sheet.data(), sheet.size());
-  document.document_element().remove_child("cols");
-  std::ostringstream text;
-  document.save(text, "", pugi::format_raw);
-  return text.str();
-}
-
-// 상태 (status) width: the outline lists fit each column to its texts, so the status column
-// is as wide as its longest status, which differs with the excused status texts. Every
-// other column must have the same width; the status column's width is left out.
-void ExcuseStatusColumnWidth(const FormatExcuses& excuses, PackageParts& expected,
-                             PackageParts& actual, std::map<std::string, int>& excused) {
-  const int status = excuses.StatusColumnNumber();
-  const std::string sheet = "xl/worksheets/sheet1.xml";
-  if (status == 0 || !expected.contains(sheet) || !actual.contains(sheet)) return;
-  std::map<int, std::string> expected_columns = ColumnAttributes(expected[sheet]);
-  std::map<int, std::string> actual_columns = ColumnAttributes(actual[sheet]);
-  if (expected_columns[status] != actual_columns[status]) {
-    ++excused[std::string(kStatusCaption) + " column width: fitted to the excused status texts"];
-  }
-  expected_columns.erase(status);
-  actual_columns.erase(status);
-  EXPECT_EQ(expected_columns, actual_columns) << "widths of the columns other than 상태";
-  expected[sheet] = WithoutColumns(expected[sheet]);
-  actual[sheet] = WithoutColumns(actual[sheet]);
-}
 
 struct TwinFacts {
   bool status_date = false;
@@ -184,9 +124,8 @@ void ExpectSameDocuments(const std::string& twin, const std::string& other,
         << Joined(pair.actual_run.messages);
     ASSERT_TRUE(pair.actual_run.saved) << "no document from " << other;
     const FormatExcuses excuses(pair.expected, facts.status_date);
-    PackageParts expected = pair.expected, actual = pair.actual;
-    ExcuseStatusColumnWidth(excuses, expected, actual, excused);
-    const PackageComparison comparison = ComparePackages(expected, actual, std::cref(excuses));
+    const PackageComparison comparison =
+        ComparePackages(pair.expected, pair.actual, std::cref(excuses));
     EXPECT_TRUE(comparison.differences.empty()) << Joined(comparison.differences);
     if (conversion == Conversion::kWeeklyReport && facts.tasks)
       ExpectTaskRows(pair.expected, periods);
