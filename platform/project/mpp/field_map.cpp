@@ -17,7 +17,7 @@ bool IsFlagCategory(std::uint16_t category) {
 }  // namespace
 
 FieldMap::FieldMap(ByteView item, int format) {
-  fields_.reserve(item.size() / kEntryBytes);
+  class_ = item.U32(12).value_or(0) >> 16;
   int block = 0;
   std::uint16_t previous_offset = 0;
   for (std::size_t at = 0; item.Contains(at, kEntryBytes); at += kEntryBytes) {
@@ -43,13 +43,22 @@ FieldMap::FieldMap(ByteView item, int format) {
       location.var_key = format == 9 ? *entry.U8(6) : static_cast<std::uint16_t>(field_id & 0xFFFF);
       if (location.var_key == 0) continue;
     }
-    fields_.Add(field_id, location);
+    const std::uint16_t index = field_id & 0xFFFF;
+    if ((field_id >> 16) != class_) {
+      other_classes_.Add(field_id, location);
+    } else {
+      if (index >= by_index_.size()) by_index_.resize(std::size_t{index} + 1);
+      if (!by_index_[index]) by_index_[index] = location;
+    }
   }
-  fields_.Seal();
+  other_classes_.Seal();
 }
 
 std::optional<FieldLocation> FieldMap::Find(std::uint32_t field_class, std::uint16_t index) const {
-  return fields_.Find((field_class << 16) | index);
+  if (field_class == class_) {
+    return index < by_index_.size() ? by_index_[index] : std::nullopt;
+  }
+  return other_classes_.Find((field_class << 16) | index);
 }
 
 std::optional<ByteView> ItemFields::Value(std::uint16_t index) const {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/project/mpp/byte_view.h"
 #include "platform/project/mpp/keyed_values.h"
@@ -45,7 +46,11 @@ class FieldMap {
   std::size_t Extent(int block) const { return block == 0 || block == 1 ? extents_[block] : 0; }
 
  private:
-  KeyedValues<FieldLocation> fields_;  // by field identifier; the first entry counts
+  // The fields of the map's own class (that of its first entry) by index, the others by
+  // identifier; of two entries for one field the first counts.
+  std::uint32_t class_ = 0;
+  std::vector<std::optional<FieldLocation>> by_index_;
+  KeyedValues<FieldLocation> other_classes_;
   std::array<std::size_t, 2> extents_{};
 };
 
