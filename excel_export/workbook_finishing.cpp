@@ -68,6 +68,8 @@ void SaveReleaseAndOpen(ExcelConversion& conv) {
   if (conv.Sheet == nullptr) {
     throw AutomationError(kErrExcelRefused, "저장할 통합 문서가 없습니다.");
   }
+  // The title box names the document in the file's properties too.
+  if (conv.Workbook) conv.Workbook->Title = conv.frmMain.txtTitleExcel.Text.get();
   conv.Sheet->SaveAs(conv.path);
   conv.CurrentTask = nullptr;
   conv.ProjectTasks = nullptr;

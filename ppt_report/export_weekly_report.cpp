@@ -88,6 +88,8 @@ void ExportWeeklyReport(WeeklyReport& report) {
   report.Status("데이터를 저장하는 중");
   report.PowerPointApp = report.CreateObject("PowerPoint.application");
   report.ReportPresentation = &report.PowerPointApp->Presentations.Add();
+  // The title box names the document in the file's properties too.
+  report.Presentation().Title = frmMain.txtTitlePPT.Text.get();
   report.ReportSlide = &report.Presentation().Slides.Add(1, ppt::ppLayoutBlank);
 
   BuildLastWeekSlide(report);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,6 +27,11 @@ class Workbook {
   Workbook& operator=(const Workbook&) = delete;
 
   const ExcelApplication Application;
+
+  // The workbook's title and the time it was made, as the saved file's properties give
+  // them; the creation time is the clock's when the workbook is made.
+  std::string Title;
+  std::chrono::system_clock::time_point Created = std::chrono::system_clock::now();
 
   // 1-based; others raise 9.
   Worksheet& Sheets(long index);

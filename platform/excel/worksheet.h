@@ -40,6 +40,7 @@ class Worksheet {
   void SaveAs(const std::string& path);
 
   const std::string& Name() const { return name_; }
+  const Workbook& Parent() const { return book_; }
   SheetModel& Model() { return *model_; }
   const SheetModel& Model() const { return *model_; }
 

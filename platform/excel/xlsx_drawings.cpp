@@ -62,9 +62,8 @@ std::string Stem(const std::string& path) {
 
 }  // namespace
 
-std::string WriteDrawingPart(const Worksheet& sheet) {
+void WriteDrawingPart(ooxml::PartStream& out, const Worksheet& sheet) {
   const SheetModel& model = sheet.Model();
-  std::string out;
   ooxml::XmlWriter xml(out);
   xml.Declaration();
   xml.Open("xdr:wsDr").Attr("xmlns:xdr", kSpreadsheetDrawing).Attr("xmlns:a", kDrawingMain);
@@ -99,7 +98,6 @@ std::string WriteDrawingPart(const Worksheet& sheet) {
     xml.Close();  // anchor
   }
   xml.Close();
-  return out;
 }
 
 FooterPictureParts WriteFooterPictureParts(const Worksheet& sheet) {

@@ -25,65 +25,6 @@ void AppendNumber(std::string& out, long long value) {
   out.append(buf, result.ptr);
 }
 
-// Text as SpreadsheetML carries it: control characters as _xHHHH_, and a literal
-// "_xHHHH_" protected as _x005F_xHHHH_.
-std::string SpreadsheetText(const std::string& text) {
-  auto is_hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "_x%04X_", c);
-      out += buf;
-    } else if (c == '_' && i + 6 < text.size() && text[i + 1] == 'x' && is_hex(text[i + 2]) &&
-               is_hex(text[i + 3]) && is_hex(text[i + 4]) && is_hex(text[i + 5]) &&
-               text[i + 6] == '_') {
-      out += "_x005F_";
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
-}
-
-class SharedStrings {
- public:
-  long Index(const std::string& text) {
-    auto [it, inserted] = index_.try_emplace(text, static_cast<long>(texts_.size()));
-    if (inserted) texts_.push_back(&it->first);
-    ++count_;
-    return it->second;
-  }
-
-  std::string Xml() const {
-    if (texts_.empty()) return "";
-    std::string out;
-    ooxml::XmlWriter xml(out);
-    xml.Declaration();
-    xml.Open("sst")
-        .Attr("xmlns", kMain)
-        .Attr("count", count_)
-        .Attr("uniqueCount", static_cast<long long>(texts_.size()));
-    for (const std::string* text : texts_) {
-      xml.Open("si").Open("t");
-      const bool blanks_at_ends =
-          !text->empty() && (std::isspace(static_cast<unsigned char>(text->front())) ||
-                             std::isspace(static_cast<unsigned char>(text->back())));
-      if (blanks_at_ends) xml.Attr("xml:space", "preserve");
-      xml.Text(SpreadsheetText(*text)).Close().Close();
-    }
-    xml.Close();
-    return out;
-  }
-
- private:
-  std::unordered_map<std::string, long> index_;
-  std::vector<const std::string*> texts_;
-  long long count_ = 0;
-};
-
 // Margins are kept in points; the file takes inches. Rounding to 15 decimals drops the
 // noise of the division (21.6 pt is 0.3 inch, not 0.30000000000000004).
 double Inches(double points) {
@@ -104,17 +45,26 @@ std::string DefinedFooter(const detail::PageSetupData& d) {
 }
 
 // Sheet rows and cells. This runs over every cell of large sheets, so it appends to the
-// output directly; every value written here is a number or an escaped shared-string index.
-void WriteSheetData(std::string& out, const SheetModel& model, const StylesPart& styles,
-                    SharedStrings& strings) {
+// part's text directly and hands it on after each row; every value written here is a
+// number, a cell reference or a shared-string index.
+void WriteSheetData(ooxml::PartStream& stream, const SheetModel& model, const StylesPart& styles,
+                    const SharedStrings& strings) {
+  std::string& out = stream.Text();
   out += "<sheetData>";
+  std::vector<std::string> column_names;  // "A", "B", ... as far as rows reach
+  char row_name[24];
   const auto& rows = model.Rows();
   for (long r = 1; r <= static_cast<long>(rows.size()); ++r) {
     const SheetModel::Row& row = rows[r - 1];
     const long stored = static_cast<long>(row.styles.size());
+    while (static_cast<long>(column_names.size()) < stored) {
+      column_names.push_back(ColumnName(static_cast<long>(column_names.size()) + 1));
+    }
+    const std::string_view row_number(row_name,
+                                      std::to_chars(row_name, row_name + sizeof row_name, r).ptr);
     const std::size_t row_start = out.size();
     out += "<row r=\"";
-    AppendNumber(out, r);
+    out += row_number;
     out += '"';
     if (row.custom_format) {
       out += " s=\"";
@@ -129,20 +79,16 @@ void WriteSheetData(std::string& out, const SheetModel& model, const StylesPart&
     out += '>';
     const std::size_t cells_start = out.size();
 
-    long previous = 0;
     auto value = row.values.begin();
     for (long c = 1; c <= stored; ++c) {
       const StyleId id = row.styles[c - 1];
       const bool has_value = value != row.values.end() && value->first == c;
       const StyleId inherited = row.custom_format ? row.style : model.ColumnStyle(c);
       if (!has_value && id == inherited) continue;
-      out += "<c";
-      if (c != previous + 1) {  // a cell right after the previous one needs no reference
-        out += " r=\"";
-        out += CellName(r, c);
-        out += '"';
-      }
-      previous = c;
+      out += "<c r=\"";
+      out += column_names[c - 1];
+      out += row_number;
+      out += '"';
       const std::uint32_t xf = styles.xf_of_style[id];
       if (xf != 0) {
         out += " s=\"";
@@ -157,7 +103,7 @@ void WriteSheetData(std::string& out, const SheetModel& model, const StylesPart&
       ++value;
       if (v.IsText()) {
         out += " t=\"s\"><v>";
-        AppendNumber(out, strings.Index(v.text()));
+        AppendNumber(out, strings.IndexOf(v.text()));
       } else {
         out += "><v>";
         out += ooxml::FormatDouble(v.number());
@@ -170,6 +116,7 @@ void WriteSheetData(std::string& out, const SheetModel& model, const StylesPart&
     } else {
       out += "</row>";
     }
+    stream.Drain();
   }
   out += "</sheetData>";
 }
@@ -244,13 +191,10 @@ std::string FooterSection(const std::string& text, bool has_picture) {
   return out;
 }
 
-SheetPart WriteSheetPart(const Worksheet& sheet, const StylesPart& styles,
-                         const SheetLinks& links) {
+void WriteSheetPart(ooxml::PartStream& out, const Worksheet& sheet, const StylesPart& styles,
+                    const SharedStrings& strings, const SheetLinks& links) {
   const SheetModel& model = sheet.Model();
   const detail::PageSetupData& page = sheet.PageSetup.Data();
-  SheetPart part;
-  SharedStrings strings;
-  std::string& out = part.xml;
   ooxml::XmlWriter xml(out);
   xml.Declaration();
   xml.Open("worksheet").Attr("xmlns", kMain).Attr("xmlns:r", kRelationships);
@@ -298,8 +242,6 @@ SheetPart WriteSheetPart(const Worksheet& sheet, const StylesPart& styles,
     xml.Open("legacyDrawingHF").Attr("r:id", links.footer_pictures).Close();
   }
   xml.Close();
-  part.shared_strings = strings.Xml();
-  return part;
 }
 
 }  // namespace taskvane::excel

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "platform/excel/xlsx_shared_strings.h"
 #include "platform/excel/xlsx_styles.h"
+#include "platform/ooxml/part_stream.h"
 
 namespace taskvane::excel {
 
@@ -14,12 +16,9 @@ struct SheetLinks {
   std::string footer_pictures;
 };
 
-struct SheetPart {
-  std::string xml;             // xl/worksheets/sheet1.xml
-  std::string shared_strings;  // xl/sharedStrings.xml ("" when no cell holds text)
-};
-
-SheetPart WriteSheetPart(const Worksheet& sheet, const StylesPart& styles, const SheetLinks& links);
+// xl/worksheets/sheet1.xml, row by row into `out`. Every cell carries its reference.
+void WriteSheetPart(ooxml::PartStream& out, const Worksheet& sheet, const StylesPart& styles,
+                    const SharedStrings& strings, const SheetLinks& links);
 
 // A footer text as written: "&G" codes of sections without a picture are left out.
 std::string FooterSection(const std::string& text, bool has_picture);

@@ -1,9 +1,13 @@
 #include "platform/excel/xlsx_writer.h"
 
+#include <memory>
+
+#include "platform/excel/workbook.h"
 #include "platform/excel/worksheet.h"
 #include "platform/excel/xlsx_drawings.h"
 #include "platform/excel/xlsx_sheet.h"
 #include "platform/excel/xlsx_styles.h"
+#include "platform/ooxml/document_properties.h"
 #include "platform/ooxml/xml_writer.h"
 
 namespace taskvane::excel {
@@ -79,7 +83,9 @@ std::string WorkbookXml(const Worksheet& sheet) {
 }  // namespace
 
 ooxml::Package WriteWorkbookPackage(const Worksheet& sheet) {
-  const StylesPart styles = WriteStylesPart(sheet.Model());
+  const SheetModel& model = sheet.Model();
+  auto styles = std::make_shared<const StylesPart>(WriteStylesPart(model));
+  auto strings = std::make_shared<const SharedStrings>(SharedStrings::Of(model));
   FooterPictureParts pictures = WriteFooterPictureParts(sheet);
   const bool has_drawing = sheet.Shapes.Count() > 0;
 
@@ -93,15 +99,12 @@ ooxml::Package WriteWorkbookPackage(const Worksheet& sheet) {
     links.footer_pictures = "rId" + std::to_string(sheet_rels.size() + 1);
     sheet_rels.push_back({links.footer_pictures, "vmlDrawing", "../drawings/vmlDrawing1.vml"});
   }
-  SheetPart sheet_part = WriteSheetPart(sheet, styles, links);
 
   std::vector<Relationship> book_rels = {
       {"rId1", "worksheet", "worksheets/sheet1.xml"},
       {"rId2", "styles", "styles.xml"},
   };
-  if (!sheet_part.shared_strings.empty()) {
-    book_rels.push_back({"rId3", "sharedStrings", "sharedStrings.xml"});
-  }
+  if (!strings->empty()) book_rels.push_back({"rId3", "sharedStrings", "sharedStrings.xml"});
 
   std::string types;
   {
@@ -123,32 +126,47 @@ ooxml::Package WriteWorkbookPackage(const Worksheet& sheet) {
     override_type("/xl/workbook.xml", kOfficeType + "spreadsheetml.sheet.main+xml");
     override_type("/xl/worksheets/sheet1.xml", kOfficeType + "spreadsheetml.worksheet+xml");
     override_type("/xl/styles.xml", kOfficeType + "spreadsheetml.styles+xml");
-    if (!sheet_part.shared_strings.empty()) {
+    if (!strings->empty()) {
       override_type("/xl/sharedStrings.xml", kOfficeType + "spreadsheetml.sharedStrings+xml");
     }
     if (has_drawing) override_type("/xl/drawings/drawing1.xml", kOfficeType + "drawing+xml");
+    ooxml::WriteDocumentPropertyTypes(xml);
     xml.Close();
   }
 
+  // The sheet, its shared strings and its drawing are written as the package is saved,
+  // straight from the sheet: the package must not outlive it.
   ooxml::Package package;
   package.Add("[Content_Types].xml", std::move(types));
-  package.Add("_rels/.rels", Relationships({{"rId1", "officeDocument", "xl/workbook.xml"}}));
+  package.Add("_rels/.rels", ooxml::PackageRelationships("xl/workbook.xml"));
   package.Add("xl/workbook.xml", WorkbookXml(sheet));
   package.Add("xl/_rels/workbook.xml.rels", Relationships(book_rels));
-  package.Add("xl/styles.xml", styles.xml);
-  if (!sheet_part.shared_strings.empty()) {
-    package.Add("xl/sharedStrings.xml", std::move(sheet_part.shared_strings));
+  package.Add("xl/styles.xml", styles->xml);
+  if (!strings->empty()) {
+    package.AddStreamed("xl/sharedStrings.xml",
+                        [strings](ooxml::PartStream& out) { strings->Write(out); });
   }
-  package.Add("xl/worksheets/sheet1.xml", std::move(sheet_part.xml));
+  package.AddStreamed("xl/worksheets/sheet1.xml",
+                      [&sheet, styles, strings, links](ooxml::PartStream& out) {
+                        WriteSheetPart(out, sheet, *styles, *strings, links);
+                      });
   if (!sheet_rels.empty()) {
     package.Add("xl/worksheets/_rels/sheet1.xml.rels", Relationships(sheet_rels));
   }
-  if (has_drawing) package.Add("xl/drawings/drawing1.xml", WriteDrawingPart(sheet));
+  if (has_drawing) {
+    package.AddStreamed("xl/drawings/drawing1.xml",
+                        [&sheet](ooxml::PartStream& out) { WriteDrawingPart(out, sheet); });
+  }
   if (!pictures.vml.empty()) {
     package.Add("xl/drawings/vmlDrawing1.vml", std::move(pictures.vml));
     package.Add("xl/drawings/_rels/vmlDrawing1.vml.rels", std::move(pictures.rels));
     for (auto& [name, bytes] : pictures.images) package.Add(name, std::move(bytes));
   }
+  const Workbook& book = sheet.Parent();
+  ooxml::AddDocumentProperties(package, {.title = book.Title,
+                                         .created = book.Created,
+                                         .statistics = {},
+                                         .parts_by_kind = {{"Worksheets", {sheet.Name()}}}});
   return package;
 }
 

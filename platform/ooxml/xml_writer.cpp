@@ -102,6 +102,7 @@ XmlWriter& XmlWriter::Close() {
     out_ += '>';
   }
   open_.pop_back();
+  if (stream_ != nullptr) stream_->Drain();
   return *this;
 }
 

@@ -4,15 +4,19 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ooxml/part_stream.h"
+
 namespace taskvane::ooxml {
 
 // Streaming XML into a std::string; escapes text and attribute values; writes UTF-8.
 // Invalid UTF-8 becomes U+FFFD and characters XML cannot carry (C0 controls other than
 // tab, line feed and carriage return; U+FFFE, U+FFFF) are dropped, so whatever a caller
-// passes, the result stays well-formed.
+// passes, the result stays well-formed. Written into a part's stream, it hands the text on
+// as elements close.
 class XmlWriter {
  public:
   explicit XmlWriter(std::string& out) : out_(out) {}
+  explicit XmlWriter(PartStream& stream) : out_(stream.Text()), stream_(&stream) {}
 
   // <?xml version="1.0" encoding="UTF-8" standalone="yes"?>
   void Declaration();
@@ -47,6 +51,7 @@ class XmlWriter {
   void Escaped(std::string_view text, bool attribute);
 
   std::string& out_;
+  PartStream* stream_ = nullptr;
   std::vector<std::string> open_;
   bool start_tag_pending_ = false;
 };

@@ -1,6 +1,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ooxml/document_properties.h"
 #include "platform/ooxml/xml_writer.h"
 #include "platform/powerpoint/pptx_writer.h"
 
@@ -97,6 +98,7 @@ std::string ContentTypes(int slide_count) {
   for (int n = 1; n <= slide_count; ++n) {
     override_part("/ppt/slides/" + SlideName(n), "presentationml.slide+xml");
   }
+  ooxml::WriteDocumentPropertyTypes(xml);
   xml.Close();
   return out;
 }
@@ -234,7 +236,7 @@ ooxml::Package PresentationPackage(const Presentation& presentation) {
   const int slides = presentation.Slides.Count;
   ooxml::Package package;
   package.Add("[Content_Types].xml", ContentTypes(slides));
-  package.Add("_rels/.rels", Relationships({{"officeDocument", "ppt/presentation.xml"}}));
+  package.Add("_rels/.rels", ooxml::PackageRelationships("ppt/presentation.xml"));
   package.Add("ppt/presentation.xml", PresentationXml(slides));
   package.Add("ppt/_rels/presentation.xml.rels", PresentationRelationships(slides));
   package.Add("ppt/slideMasters/slideMaster1.xml", SlideMasterXml());
@@ -253,10 +255,18 @@ ooxml::Package PresentationPackage(const Presentation& presentation) {
                                          std::string(kNsA) +
                                          "\" def=\"{5C22544A-7EE6-4342-B048-85BDC9FD1C3A}\"/>");
   for (int n = 1; n <= slides; ++n) {
-    package.Add("ppt/slides/" + SlideName(n), SlideXml(presentation.Slides(n)));
+    package.AddStreamed(
+        "ppt/slides/" + SlideName(n),
+        [&slide = presentation.Slides(n)](ooxml::PartStream& out) { WriteSlideXml(out, slide); });
     package.Add("ppt/slides/_rels/" + SlideName(n) + ".rels",
                 Relationships({{"slideLayout", "../slideLayouts/slideLayout1.xml"}}));
   }
+  ooxml::AddDocumentProperties(
+      package,
+      {.title = presentation.Title,
+       .created = presentation.Created,
+       .statistics = {{"Slides", std::to_string(slides)}, {"Notes", "0"}, {"HiddenSlides", "0"}},
+       .parts_by_kind = {}});
   return package;
 }
 

@@ -21,13 +21,16 @@ long long ToEmu(double points);
 // The Office Open XML presentation of `presentation`: [Content_Types].xml, the package
 // and part relationships, ppt/presentation.xml (4:3 slide of 720 x 540 points), one slide
 // master with one blank layout, the theme (fonts "맑은 고딕"), the presentation, view and
-// table-style properties, and ppt/slides/slideN.xml for each slide in show order.
+// table-style properties, ppt/slides/slideN.xml for each slide in show order, and the
+// document properties (the presentation's title, creation time and slide count). The
+// slides are written from the presentation while the package is saved, so the package
+// must not outlive it.
 ooxml::Package PresentationPackage(const Presentation& presentation);
 
-// ppt/slides/slideN.xml of one slide: its tables as graphic frames (merges as gridSpan /
-// rowSpan with hMerge / vMerge on the covered cells) and its text boxes, in the order
-// added.
-std::string SlideXml(const Slide& slide);
+// ppt/slides/slideN.xml of one slide, element by element into `out`: its tables as graphic frames
+// (merges as gridSpan / rowSpan with hMerge / vMerge on the covered cells) and its text boxes, in
+// the order added.
+void WriteSlideXml(ooxml::PartStream& out, const Slide& slide);
 
 // The parts that are the same in every presentation.
 std::string SlideMasterXml();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -49,6 +50,11 @@ class Presentation {
   Presentation& operator=(const Presentation&) = delete;
 
   ppt::Slides Slides;
+
+  // The presentation's title and the time it was made, as the saved file's properties
+  // give them; the creation time is the clock's when the presentation is made.
+  std::string Title;
+  std::chrono::system_clock::time_point Created = std::chrono::system_clock::now();
 
   // Writes the presentation as an Office Open XML presentation (.pptx) to FileName.
   // FileFormat: ppSaveAsPresentation, ppSaveAsDefault or ppSaveAsOpenXMLPresentation; any

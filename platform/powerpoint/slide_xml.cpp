@@ -312,8 +312,7 @@ long long ToEmu(double points) {
   return std::llround(points * 12700);
 }
 
-std::string SlideXml(const Slide& slide) {
-  std::string out;
+void WriteSlideXml(ooxml::PartStream& out, const Slide& slide) {
   XmlWriter xml(out);
   xml.Declaration();
   xml.Open("p:sld").Attr("xmlns:a", kNsA).Attr("xmlns:r", kNsR).Attr("xmlns:p", kNsP);
@@ -330,7 +329,6 @@ std::string SlideXml(const Slide& slide) {
   xml.Close().Close();
   xml.Open("p:clrMapOvr").Open("a:masterClrMapping").Close().Close();
   xml.Close();
-  return out;
 }
 
 }  // namespace taskvane::ppt

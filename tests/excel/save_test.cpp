@@ -2,11 +2,14 @@
 #include <zip.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 
 #include "platform/excel/xlsx_writer.h"
+#include "platform/ooxml/document_properties.h"
 #include "test_support.h"
+#include "tests/support/package_check.h"
 
 namespace taskvane::excel {
 namespace {
@@ -155,11 +158,22 @@ TEST(SaveTest, AnIndependentReaderFindsEveryFeature) {
   const std::string output = RunCheck(path, status);
   EXPECT_EQ(status, 0) << output;
 
-  // Consecutive cells go without references.
+  // Every cell carries its reference, as readers that find cells by it expect.
   const std::string sheet = PartOf(path, "xl/worksheets/sheet1.xml");
-  EXPECT_NE(sheet.find("<row r=\"3\" ht=\"13.5\" customHeight=\"1\"><c s="), std::string::npos);
+  EXPECT_NE(sheet.find("<row r=\"3\" ht=\"13.5\" customHeight=\"1\"><c r=\"A3\" s="),
+            std::string::npos);
   EXPECT_NE(sheet.find("<c r=\"D6\" s="), std::string::npos);
-  EXPECT_EQ(sheet.find("<c r=\"E6\""), std::string::npos);
+  EXPECT_NE(sheet.find("<c r=\"E6\" s="), std::string::npos);
+  std::size_t cells = 0, referenced = 0;
+  for (std::size_t at = sheet.find("<c"); at != std::string::npos; at = sheet.find("<c", at + 1)) {
+    if (sheet.compare(at, 3, "<c ") == 0 || sheet.compare(at, 3, "<c>") == 0 ||
+        sheet.compare(at, 3, "<c/") == 0) {
+      ++cells;
+      if (sheet.compare(at, 6, "<c r=\"") == 0) ++referenced;
+    }
+  }
+  EXPECT_GT(cells, 100u);
+  EXPECT_EQ(referenced, cells);
   EXPECT_EQ(sheet.find("<f>"), std::string::npos);
 }
 
@@ -184,6 +198,7 @@ TEST(SaveTest, SameWorkbookSameBytesAndNoFileReplaced) {
   ScratchFolder folder;
   testing::WriteJpeg(folder / "logo.jpg", 64, 32);
   Book first, second;
+  second.book->Created = first.book->Created;  // the clock may have moved on
   BuildFullSheet(first.sheet, (folder / "logo.jpg").string());
   BuildFullSheet(second.sheet, (folder / "logo.jpg").string());
   const std::string a = (folder / "a.xlsx").string(), c = (folder / "c.xlsx").string();
@@ -209,6 +224,49 @@ TEST(SaveTest, SameWorkbookSameBytesAndNoFileReplaced) {
   EXPECT_EQ(files, 3u);  // logo, a, c: nothing temporary left
 }
 
+TEST(SaveTest, DocumentPropertiesGiveTheTitleAndTheCreationTime) {
+  ScratchFolder folder;
+  Book b;
+  b.sheet.Cells(1, 1).Value = "x";
+  b.book->Title = "전체 일정표 <2024> & 계획";
+  b.book->Created = std::chrono::sys_days(std::chrono::year{2025} / 6 / 30) +
+                    std::chrono::hours(8) + std::chrono::minutes(15) + std::chrono::seconds(42);
+  const std::string path = (folder / "titled.xlsx").string();
+  b.sheet.SaveAs(path);
+
+  const taskvane::testing::PackageFacts facts = taskvane::testing::CheckPackage(path);
+  ASSERT_EQ(facts.status, 0) << facts.output;
+  EXPECT_TRUE(facts.problems.empty()) << facts.output;
+  EXPECT_EQ(facts["rel.officeDocument"], "xl/workbook.xml");
+  EXPECT_EQ(facts["rel.core-properties"], "docProps/core.xml");
+  EXPECT_EQ(facts["rel.extended-properties"], "docProps/app.xml");
+  EXPECT_EQ(facts["type.docProps/core.xml"],
+            "application/vnd.openxmlformats-package.core-properties+xml");
+  EXPECT_EQ(facts["type.docProps/app.xml"],
+            "application/vnd.openxmlformats-officedocument.extended-properties+xml");
+  EXPECT_EQ(facts["core.title"], "전체 일정표 <2024> & 계획");
+  EXPECT_EQ(facts["core.created"], "2025-06-30T08:15:42Z dcterms:W3CDTF");
+  EXPECT_EQ(facts["core.modified"], "2025-06-30T08:15:42Z dcterms:W3CDTF");
+  EXPECT_EQ(facts["app.Application"], "Taskvane");
+  EXPECT_EQ(facts["openpyxl.title"], "전체 일정표 <2024> & 계획");
+  EXPECT_EQ(facts["openpyxl.created"], "2025-06-30T08:15:42");
+}
+
+TEST(SaveTest, AWorkbookIsCreatedNowAndUntitledUnlessGivenATitle) {
+  ScratchFolder folder;
+  const auto before = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+  Book b;
+  const auto after = std::chrono::system_clock::now();
+  EXPECT_GE(b.book->Created, before);
+  EXPECT_LE(b.book->Created, after);
+  const std::string path = (folder / "untitled.xlsx").string();
+  b.sheet.SaveAs(path);
+  const taskvane::testing::PackageFacts facts = taskvane::testing::CheckPackage(path);
+  ASSERT_EQ(facts.status, 0) << facts.output;
+  EXPECT_EQ(facts["core.title"], "<none>");
+  EXPECT_EQ(facts["core.created"], ooxml::W3cdtfTime(b.book->Created) + " dcterms:W3CDTF");
+}
+
 TEST(SaveTest, AnEmptyWorkbookIsComplete) {
   Book b;
   ooxml::Package package = WriteWorkbookPackage(b.sheet);
@@ -216,7 +274,8 @@ TEST(SaveTest, AnEmptyWorkbookIsComplete) {
   for (const auto& [name, content] : package.Parts()) names.push_back(name);
   EXPECT_EQ(names, (std::vector<std::string>{"[Content_Types].xml", "_rels/.rels",
                                              "xl/workbook.xml", "xl/_rels/workbook.xml.rels",
-                                             "xl/styles.xml", "xl/worksheets/sheet1.xml"}));
+                                             "xl/styles.xml", "xl/worksheets/sheet1.xml",
+                                             "docProps/core.xml", "docProps/app.xml"}));
   EXPECT_NE(package.Parts()[5].second.find("<sheetData></sheetData>"), std::string::npos);
 }
 

@@ -63,6 +63,7 @@ def main(path):
     with zipfile.ZipFile(path) as z:
         media = [n for n in z.namelist() if n.startswith("xl/media/")]
     out.append(f"media={len(media)}")
+    out.append(f"title={book.properties.title}")
     out.append(f"max_row={sheet.max_row}")
     out.append(f"max_column={get_column_letter(sheet.max_column)}")
     sys.stdout.write("\n".join(out) + "\n")

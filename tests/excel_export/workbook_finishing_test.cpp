@@ -39,6 +39,15 @@ class PageSetupTest : public ExcelExportTest {
   std::unique_ptr<ExcelConversion> conv;
 };
 
+TEST_F(WorkbookFinishingTest, TheTitleBoxTitlesTheSavedWorkbook) {
+  auto conv = Conversion("titled.xlsx");
+  CreateWorkbook(*conv);
+  conv->Sheet->Cells(1, 1).Value = "표";
+  frmMain.txtTitleExcel.Text = "3분기 일정표";
+  FinishWorkbook(*conv, kOutlineListTitleRows);
+  EXPECT_EQ(ReadBack(Output("titled.xlsx"))["title"], "3분기 일정표");
+}
+
 TEST_F(PageSetupTest, FixedValuesWithoutLogos) {
   frmMain.cmbZoom.SelectText("85");
   const auto& page = SetUp(kGanttTitleRows);

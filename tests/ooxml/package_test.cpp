@@ -4,9 +4,13 @@
 #include <sys/stat.h>
 #include <zip.h>
 
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
+#include <random>
 #include <sstream>
 
 #include "platform/runtime/automation_error.h"
@@ -141,6 +145,116 @@ TEST_F(PackageTest, FailuresCarryTheCallersNumberAndLeaveNothingBehind) {
   }
   EXPECT_TRUE(Entries().empty());
   EXPECT_THROW(Sample().Save("", 1004), AutomationError);
+}
+
+// Text that deflate cannot shrink much, so the zip outgrows the file's write buffer.
+std::string Noise(std::size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string text(size, ' ');
+  for (char& c : text) c = static_cast<char>('a' + random() % 26);
+  return text;
+}
+
+// What Python's own zip reader makes of a file: "name size crc-ok" per entry.
+std::string PythonListing(const std::string& path) {
+  const std::string command =
+      "/usr/bin/python3 -c \"import sys, zipfile\n"
+      "z = zipfile.ZipFile(sys.argv[1])\n"
+      "bad = z.testzip()\n"
+      "for i in z.infolist(): print(i.filename, i.file_size, i.compress_type, bad is None)\n\" '" +
+      path + "' 2>&1";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  std::string output;
+  std::array<char, 512> buf;
+  while (pipe && fgets(buf.data(), buf.size(), pipe.get())) output += buf.data();
+  return output;
+}
+
+// A part written in many small pieces, as the sheet writers do.
+Package StreamedSample() {
+  Package package;
+  package.Add("[Content_Types].xml", "<Types/>");
+  package.AddStreamed("xl/worksheets/sheet1.xml", [](PartStream& out) {
+    for (int row = 1; row <= 40000; ++row) {
+      out.Text() += "<row r=\"" + std::to_string(row) + "\"><c r=\"A" + std::to_string(row) +
+                    "\" s=\"3\"/></row>";
+      out.Drain();
+    }
+  });
+  package.Add("xl/media/그림.bin", Noise(700000, 1));
+  package.AddStreamed("docProps/app.xml", [](PartStream& out) { out.Text() += Noise(300000, 2); });
+  return package;
+}
+
+std::string ExpectedRows() {
+  std::string rows;
+  for (int row = 1; row <= 40000; ++row) {
+    rows += "<row r=\"" + std::to_string(row) + "\"><c r=\"A" + std::to_string(row) +
+            "\" s=\"3\"/></row>";
+  }
+  return rows;
+}
+
+TEST_F(PackageTest, StreamedPartsReadBackWithEveryReader) {
+  const std::string path = dir_ / "streamed.xlsx";
+  const Package package = StreamedSample();
+  package.Save(path, 1004);
+
+  auto parts = ReadZip(path);
+  ASSERT_EQ(parts.size(), 4u);
+  EXPECT_EQ(parts["xl/worksheets/sheet1.xml"].first, ExpectedRows());
+  EXPECT_EQ(parts["xl/worksheets/sheet1.xml"].second, ZIP_CM_DEFLATE);
+  EXPECT_EQ(parts["xl/media/그림.bin"].first, Noise(700000, 1));
+  EXPECT_EQ(parts["docProps/app.xml"].first, Noise(300000, 2));
+  EXPECT_GT(fs::file_size(path), 700000u);  // the noise outgrows the write buffer
+
+  const std::string expected_rows_size = std::to_string(ExpectedRows().size());
+  EXPECT_EQ(PythonListing(path),
+            "[Content_Types].xml 8 8 True\n"
+            "xl/worksheets/sheet1.xml " +
+                expected_rows_size +
+                " 8 True\n"
+                "xl/media/그림.bin 700000 8 True\n"
+                "docProps/app.xml 300000 8 True\n");
+
+  // The same parts inspected, and the same bytes in memory.
+  const auto listed = package.Parts();
+  ASSERT_EQ(listed.size(), 4u);
+  EXPECT_EQ(listed[1].first, "xl/worksheets/sheet1.xml");
+  EXPECT_EQ(listed[1].second, ExpectedRows());
+  EXPECT_EQ(package.Bytes(1004), ReadFile(path));
+  EXPECT_EQ(Entries(), std::vector<std::string>{"streamed.xlsx"});
+}
+
+TEST_F(PackageTest, AStreamedPartReplacesAndIsReplacedByAText) {
+  Package package;
+  package.Add("a.xml", "<old/>");
+  package.AddStreamed("a.xml", [](PartStream& out) { out.Text() += "<streamed/>"; });
+  package.AddStreamed("b.xml", [](PartStream& out) { out.Text() += "<streamed/>"; });
+  package.Add("b.xml", "<text/>");
+  const auto parts = package.Parts();
+  ASSERT_EQ(parts.size(), 2u);
+  EXPECT_EQ(parts[0], (std::pair<std::string, std::string>{"a.xml", "<streamed/>"}));
+  EXPECT_EQ(parts[1], (std::pair<std::string, std::string>{"b.xml", "<text/>"}));
+}
+
+TEST_F(PackageTest, AWriterThatFailsLeavesNothing) {
+  Package package;
+  package.Add("a.xml", Noise(400000, 3));
+  package.AddStreamed("b.xml", [](PartStream& out) {
+    out.Text() += Noise(200000, 4);
+    out.Flush();
+    throw AutomationError(1004, "셀을 쓸 수 없습니다.");
+  });
+  try {
+    package.Save(dir_ / "broken.xlsx", 1004);
+    FAIL() << "saved a package whose part failed";
+  } catch (const AutomationError& e) {
+    EXPECT_EQ(e.Number, 1004);
+    EXPECT_NE(e.Description.find("broken.xlsx"), std::string::npos);
+    EXPECT_NE(e.Description.find("셀을 쓸 수 없습니다."), std::string::npos);
+  }
+  EXPECT_TRUE(Entries().empty());
 }
 
 }  // namespace

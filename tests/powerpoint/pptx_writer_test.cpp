@@ -2,6 +2,7 @@
 #include <unistd.h>
 #include <zip.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,6 +12,7 @@
 #include "platform/powerpoint/powerpoint.h"
 #include "platform/powerpoint/pptx_writer.h"
 #include "platform/runtime/automation_error.h"
+#include "tests/support/package_check.h"
 
 namespace taskvane::ppt {
 namespace {
@@ -413,6 +415,28 @@ TEST_F(PptxWriterTest, PackageIsCompleteAndConsistent) {
   pugi::xml_document theme = Parse(parts["ppt/theme/theme1.xml"]);
   EXPECT_STREQ(theme.select_node("//a:minorFont/a:ea").node().attribute("typeface").value(),
                "맑은 고딕");
+}
+
+TEST_F(PptxWriterTest, DocumentPropertiesGiveTheTitleTheCreationTimeAndTheSlides) {
+  presentation_.Title = "주간 보고 & 계획";
+  presentation_.Created = std::chrono::sys_days(std::chrono::year{2010} / 5 / 10) +
+                          std::chrono::hours(23) + std::chrono::minutes(59);
+  const std::string path = (dir_ / "titled.pptx").string();
+  presentation_.SaveAs(path, ppSaveAsPresentation, msoTriStateMixed);
+  const taskvane::testing::PackageFacts facts = taskvane::testing::CheckPackage(path);
+  ASSERT_EQ(facts.status, 0) << facts.output;
+  EXPECT_TRUE(facts.problems.empty()) << facts.output;
+  EXPECT_EQ(facts["rel.officeDocument"], "ppt/presentation.xml");
+  EXPECT_EQ(facts["rel.core-properties"], "docProps/core.xml");
+  EXPECT_EQ(facts["rel.extended-properties"], "docProps/app.xml");
+  EXPECT_EQ(facts["type.docProps/core.xml"],
+            "application/vnd.openxmlformats-package.core-properties+xml");
+  EXPECT_EQ(facts["type.docProps/app.xml"],
+            "application/vnd.openxmlformats-officedocument.extended-properties+xml");
+  EXPECT_EQ(facts["core.title"], "주간 보고 & 계획");
+  EXPECT_EQ(facts["core.created"], "2010-05-10T23:59:00Z dcterms:W3CDTF");
+  EXPECT_EQ(facts["app.Application"], "Taskvane");
+  EXPECT_EQ(facts["app.Slides"], "2");
 }
 
 TEST_F(PptxWriterTest, SavingNeverReplacesAFileNorLeavesAPartialOne) {

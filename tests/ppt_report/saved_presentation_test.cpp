@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <pugixml.hpp>
 
 #include "tests/ppt_report/pptx_reader.h"
 #include "tests/ppt_report/report_fixture.h"
@@ -17,6 +18,17 @@ std::vector<long long> Emu(std::initializer_list<double> points) {
   std::vector<long long> emu;
   for (double p : points) emu.push_back(static_cast<long long>(p * kEmuPerPoint));
   return emu;
+}
+
+TEST_F(SavedPresentationTest, TheTitleBoxTitlesThePresentation) {
+  form.txtTitlePPT.Text = "3분기 주간 보고";
+  Summary("분석", 1, "2024-03-04", "2024-03-08");
+  Run();
+  const auto package = ReadPackage(output);
+  ASSERT_EQ(package.count("docProps/core.xml"), 1u);
+  pugi::xml_document core;
+  ASSERT_TRUE(core.load_string(package.at("docProps/core.xml").c_str()));
+  EXPECT_STREQ(core.child("cp:coreProperties").child("dc:title").text().get(), "3분기 주간 보고");
 }
 
 TEST_F(SavedPresentationTest, BothSlidesReadBackFromTheFile) {
