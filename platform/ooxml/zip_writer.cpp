@@ -60,7 +60,7 @@ class ZipWriter::Deflater {
     if (deflateInit2(&stream_, kLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
       throw AutomationError(error_number_, "압축을 시작할 수 없습니다.");
     }
-    deflateTune(&stream_, kGoodLength, kMaxLazy, kNiceLength, kMaxChain);
+    Tune();
   }
   ~Deflater() { deflateEnd(&stream_); }
   Deflater(const Deflater&) = delete;
@@ -90,10 +90,15 @@ class ZipWriter::Deflater {
       left -= piece;
       if (left == 0) break;
     }
-    if (finish) deflateReset(&stream_);
+    if (finish) {
+      deflateReset(&stream_);
+      Tune();  // a reset returns to the level's own search limits
+    }
   }
 
  private:
+  void Tune() { deflateTune(&stream_, kGoodLength, kMaxLazy, kNiceLength, kMaxChain); }
+
   long error_number_;
   z_stream stream_{};
   std::array<char, 1 << 16> buffer_;
