@@ -66,8 +66,7 @@ void ReadBaselinePair(GanttSheet& gantt, const project::Task& task) {
 }
 
 int WeekIndex(const GanttSheet& gantt, const std::string& date_text) {
-  const ExcelConversion& conv = gantt.conv;
-  return WeekColumnIndex(date_text, conv.WeekKeys, conv.WeekCount, conv.frmMain.NotAvailableText);
+  return gantt.WeekLookup.Index(date_text, gantt.conv.frmMain.NotAvailableText);
 }
 
 std::optional<int> DayIndexOfDefined(const GanttSheet& gantt, const std::string& date_text) {

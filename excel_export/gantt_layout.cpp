@@ -56,6 +56,7 @@ void WriteWeekColumns(GanttSheet& gantt) {
     date_cell.NumberFormatLocal = std::string(kMonthDayFormat);
     conv.WeekKeys[static_cast<size_t>(w - 1)] = WeekKey(d);
   }
+  gantt.WeekLookup = WeekColumnLookup(conv.WeekKeys, conv.WeekCount);
 }
 
 void WriteDayColumns(GanttSheet& gantt) {

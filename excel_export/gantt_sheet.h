@@ -9,6 +9,7 @@
 
 #include "excel_export/excel_conversion.h"
 #include "excel_export/gantt_swatches.h"
+#include "excel_export/gantt_timeline.h"
 #include "platform/excel/range.h"
 #include "platform/excel/workbook.h"
 #include "platform/excel/worksheet.h"
@@ -48,6 +49,9 @@ struct GanttSheet {
   DaySerial SheetStartDate = 0;
   int DateColumn = 4;
   int LastColumn = 5;
+
+  // WeekColumnIndex over the conversion's WeekKeys, built when the week columns are.
+  WeekColumnLookup WeekLookup;
 
   // The swatch tags, split before the task rows.
   std::optional<GanttSwatches> swatches;

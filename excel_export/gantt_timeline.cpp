@@ -1,8 +1,11 @@
 #include "excel_export/gantt_timeline.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <map>
+#include <stdexcept>
 
 #include "platform/runtime/automation_error.h"
 
@@ -53,19 +56,48 @@ std::vector<DaySerial> WeekColumnStarts(DaySerial project_start, int day_count) 
   return starts;
 }
 
-int WeekColumnIndex(std::string_view date_text, const std::vector<std::string>& WeekKeys,
-                    int WeekCount, std::string_view NotAvailableText) {
-  if (WeekCount <= 0) return 0;
+WeekColumnLookup::WeekColumnLookup(const std::vector<std::string>& WeekKeys, int WeekCount)
+    : week_count_(std::max(WeekCount, 0)) {
+  if (WeekKeys.size() < static_cast<size_t>(week_count_)) {
+    throw std::logic_error("WeekColumnLookup: fewer week keys than week columns");
+  }
+  // The keys of each year, in column order.
+  std::map<int, std::vector<std::pair<int, int>>> keys_by_year;  // year -> (week, column)
+  for (int i = 1; i <= week_count_; ++i) {
+    const YearWeek key = SplitWeekKey(WeekKeys[static_cast<size_t>(i - 1)]);
+    keys_by_year[key.year].emplace_back(key.week, i);
+  }
+  for (const auto& [year, keys] : keys_by_year) {
+    auto& answers = years_.emplace_back(year, std::array<std::int32_t, kWeeksInTable>{}).second;
+    for (int week = 0; week < kWeeksInTable; ++week) {
+      answers[static_cast<size_t>(week)] = week_count_;
+      for (const auto& [key_week, column] : keys) {
+        if (week <= key_week) {
+          answers[static_cast<size_t>(week)] = week < key_week ? column - 1 : column;
+          break;
+        }
+      }
+    }
+  }
+}
+
+int WeekColumnLookup::Index(std::string_view date_text, std::string_view NotAvailableText) const {
+  if (week_count_ == 0) return 0;
   if (date_text == NotAvailableText) return 0;
   const DaySerial day = DateOfText(date_text);
   const int year = ToCivil(day).year;
   const int week = WeekOfYear(day);
-  for (int i = 1; i <= WeekCount; ++i) {
-    const YearWeek key = SplitWeekKey(WeekKeys.at(static_cast<size_t>(i - 1)));
-    if (key.year == year && week < key.week) return i - 1;
-    if (key.year == year && key.week == week) return i;
+  const auto it = std::lower_bound(years_.begin(), years_.end(), year,
+                                   [](const auto& entry, int y) { return entry.first < y; });
+  if (it == years_.end() || it->first != year || week < 0 || week >= kWeeksInTable) {
+    return week_count_;
   }
-  return WeekCount;
+  return it->second[static_cast<size_t>(week)];
+}
+
+int WeekColumnIndex(std::string_view date_text, const std::vector<std::string>& WeekKeys,
+                    int WeekCount, std::string_view NotAvailableText) {
+  return WeekColumnLookup(WeekKeys, WeekCount).Index(date_text, NotAvailableText);
 }
 
 DaySheetBounds DaySheetBoundsFor(DaySerial project_start, DaySerial project_finish) {

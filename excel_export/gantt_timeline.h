@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/runtime/date.h"
@@ -27,6 +30,27 @@ std::vector<DaySerial> WeekColumnStarts(DaySerial project_start, int day_count);
 // The week column index of a date text as the schedule returns it ("yyyy-mm-dd[ HH:MM]"),
 // from 0 to WeekCount; the sheet column is the index + 3. `NotAvailableText` gives 0. A text
 // that is no date raises a type mismatch (13) once there is a column to compare with.
+//
+// The rule walks the keys in column order: the first key of the date's year whose week is
+// the date's week gives its column, one whose week is later gives the column before it, and
+// a date no key answers gets WeekCount. The lookup works that walk out once for every week
+// of every year the keys name, so each date is then answered in constant time.
+class WeekColumnLookup {
+ public:
+  WeekColumnLookup() = default;
+  // `WeekKeys` holds at least WeekCount keys.
+  WeekColumnLookup(const std::vector<std::string>& WeekKeys, int WeekCount);
+
+  int Index(std::string_view date_text, std::string_view NotAvailableText) const;
+
+ private:
+  static constexpr int kWeeksInTable = 56;  // week numbers run from 1 to at most 54
+  int week_count_ = 0;
+  // The answer for each week number, by year, sorted by year.
+  std::vector<std::pair<int, std::array<std::int32_t, kWeeksInTable>>> years_;
+};
+
+// The same rule answered once (a lookup built for one date).
 int WeekColumnIndex(std::string_view date_text, const std::vector<std::string>& WeekKeys,
                     int WeekCount, std::string_view NotAvailableText);
 

@@ -1,6 +1,7 @@
 #include "platform/excel/range.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -250,34 +251,68 @@ void SetInteriorColorIndex(RangeTarget& t, const long& color) {
 
 // --- borders
 
+namespace {
+
+void CheckLineStyle(long style) {
+  if (!OneOf(style, {xlContinuous, xlDash, xlDot, xlDouble, xlDashDot, xlDashDotDot, xlSlantDashDot,
+                     xlLineStyleNone})) {
+    Refuse("Border 클래스의 LineStyle 속성을 설정할 수 없습니다.");
+  }
+}
+void CheckWeight(long weight) {
+  if (!OneOf(weight, {xlHairline, xlThin, xlMedium, xlThick})) {
+    Refuse("Border 클래스의 Weight 속성을 설정할 수 없습니다.");
+  }
+}
+void CheckBorderColor(long color) {
+  if (!((color >= 1 && color <= 56) || color == xlColorIndexNone ||
+        color == xlColorIndexAutomatic)) {
+    Refuse("Border 클래스의 ColorIndex 속성을 설정할 수 없습니다. 색 번호는 1부터 56까지입니다.");
+  }
+}
+
+void ApplyLineStyle(BorderLine& b, long style) {
+  if (style == xlLineStyleNone || b.IsNone()) b = BorderLine{};
+  b.line_style = static_cast<std::int16_t>(style);
+}
+void ApplyWeight(BorderLine& b, long weight) {
+  if (b.IsNone()) b.line_style = static_cast<std::int16_t>(xlContinuous);
+  b.weight = static_cast<std::int16_t>(weight);
+}
+void ApplyBorderColor(BorderLine& b, long color) {
+  if (color == xlColorIndexNone) {
+    b = BorderLine{};
+    return;
+  }
+  if (b.IsNone()) b.line_style = static_cast<std::int16_t>(xlContinuous);
+  b.color_index = static_cast<std::int16_t>(color);
+}
+
+void ApplyBorderSetting(const BorderSetting& s, BorderLine& b) {
+  if (s.LineStyle) ApplyLineStyle(b, *s.LineStyle);
+  if (s.Weight) ApplyWeight(b, *s.Weight);
+  if (s.ColorIndex) ApplyBorderColor(b, *s.ColorIndex);
+}
+
+}  // namespace
+
 long GetBorderLineStyle(const RangeTarget& t) {
   return ReadBorder<long>(
       t, [](const BorderLine& b) { return long{b.line_style}; }, xlLineStyleNone);
 }
 void SetBorderLineStyle(RangeTarget& t, const long& style) {
-  if (!OneOf(style, {xlContinuous, xlDash, xlDot, xlDouble, xlDashDot, xlDashDotDot, xlSlantDashDot,
-                     xlLineStyleNone})) {
-    ModelOf(t);
-    Refuse("Border 클래스의 LineStyle 속성을 설정할 수 없습니다.");
-  }
-  ChangeBorder(t, [style](BorderLine& b) {
-    if (style == xlLineStyleNone || b.IsNone()) b = BorderLine{};
-    b.line_style = static_cast<std::int16_t>(style);
-  });
+  ModelOf(t);
+  CheckLineStyle(style);
+  ChangeBorder(t, [style](BorderLine& b) { ApplyLineStyle(b, style); });
 }
 long GetBorderWeight(const RangeTarget& t) {
   return ReadBorder<long>(
       t, [](const BorderLine& b) { return long{b.weight}; }, xlThin);
 }
 void SetBorderWeight(RangeTarget& t, const long& weight) {
-  if (!OneOf(weight, {xlHairline, xlThin, xlMedium, xlThick})) {
-    ModelOf(t);
-    Refuse("Border 클래스의 Weight 속성을 설정할 수 없습니다.");
-  }
-  ChangeBorder(t, [weight](BorderLine& b) {
-    if (b.IsNone()) b.line_style = static_cast<std::int16_t>(xlContinuous);
-    b.weight = static_cast<std::int16_t>(weight);
-  });
+  ModelOf(t);
+  CheckWeight(weight);
+  ChangeBorder(t, [weight](BorderLine& b) { ApplyWeight(b, weight); });
 }
 long GetBorderColorIndex(const RangeTarget& t) {
   return ReadBorder<long>(
@@ -285,19 +320,9 @@ long GetBorderColorIndex(const RangeTarget& t) {
       xlColorIndexNone);
 }
 void SetBorderColorIndex(RangeTarget& t, const long& color) {
-  if (!((color >= 1 && color <= 56) || color == xlColorIndexNone ||
-        color == xlColorIndexAutomatic)) {
-    ModelOf(t);
-    Refuse("Border 클래스의 ColorIndex 속성을 설정할 수 없습니다. 색 번호는 1부터 56까지입니다.");
-  }
-  ChangeBorder(t, [color](BorderLine& b) {
-    if (color == xlColorIndexNone) {
-      b = BorderLine{};
-      return;
-    }
-    if (b.IsNone()) b.line_style = static_cast<std::int16_t>(xlContinuous);
-    b.color_index = static_cast<std::int16_t>(color);
-  });
+  ModelOf(t);
+  CheckBorderColor(color);
+  ChangeBorder(t, [color](BorderLine& b) { ApplyBorderColor(b, color); });
 }
 
 // --- alignment and formats
@@ -431,6 +456,39 @@ const ValueProperty& ValueProperty::operator=(const std::string& text) const {
 const ValueProperty& ValueProperty::operator=(std::string_view text) const {
   detail::SetValueText(*target_, text);
   return *this;
+}
+
+void Range::SetBorders(std::span<const BorderSetting> settings) const {
+  SheetModel& model = detail::ModelOf(target_);
+  for (const BorderSetting& s : settings) {
+    detail::CheckBorderIndex(s.index);
+    if (s.LineStyle) detail::CheckLineStyle(*s.LineStyle);
+    if (s.Weight) detail::CheckWeight(*s.Weight);
+    if (s.ColorIndex) detail::CheckBorderColor(*s.ColorIndex);
+  }
+  // Clearing a side that no style draws, nor any setting before it (the diagonals, mostly),
+  // changes no cell.
+  std::array<bool, kSideCount> may_have_lines;
+  for (int side = 0; side < kSideCount; ++side) {
+    may_have_lines[side] = model.Styles().AnyLine(static_cast<Side>(side));
+  }
+  std::vector<SheetModel::AreaChange> changes;
+  for (const BorderSetting& s : settings) {
+    if (!s.LineStyle && !s.Weight && !s.ColorIndex) continue;  // takes the border, sets nothing
+    BorderLine from_none;
+    detail::ApplyBorderSetting(s, from_none);
+    const bool keeps_none = from_none == BorderLine{};
+    for (const detail::SideArea& side : detail::SidesToSet(target_.area, s.index)) {
+      bool& lines = may_have_lines[static_cast<int>(side.side)];
+      changes.push_back({side.area,
+                         [&s, side = side.side](Style& style) {
+                           detail::ApplyBorderSetting(s, style.border(side));
+                         },
+                         keeps_none && !lines});
+      if (!keeps_none) lines = true;
+    }
+  }
+  model.Transform(changes);
 }
 
 Border Range::Borders(long index) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -146,6 +148,15 @@ class Border {
   detail::RangeTarget target_;
 };
 
+// One Borders(index) of a batch (Range::SetBorders): the properties it sets, in the
+// order LineStyle, Weight, ColorIndex; one left out keeps what it has.
+struct BorderSetting {
+  long index = 0;
+  std::optional<long> LineStyle;
+  std::optional<long> Weight;
+  std::optional<long> ColorIndex;
+};
+
 // A block of cells of a sheet, as `Cells(r, c)`, `Range(cell, cell)`, `Range("A3:A4")`,
 // `Columns(n)` and `Rows(n)` give it. A range is a reference: copying it refers to the
 // same cells. A default-constructed range refers to nothing (an object variable not set):
@@ -185,6 +196,11 @@ class Range {
   detail::RangeProperty<double, detail::GetRowHeight, detail::SetRowHeight> RowHeight{&target_};
 
   Border Borders(long index) const;
+  // For each setting in order, Borders(index).LineStyle, .Weight and .ColorIndex as those
+  // statements would set them one by one, in one pass over the cells. Every index and
+  // value is checked first: one that its statement would refuse raises that statement's
+  // error, and then nothing has changed.
+  void SetBorders(std::span<const BorderSetting> settings) const;
   // Joins the cells into one merged cell that keeps the top-left value. Merges lying
   // wholly inside the range are absorbed; one that overlaps it partly raises 1004.
   void Merge() const;

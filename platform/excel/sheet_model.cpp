@@ -1,6 +1,7 @@
 #include "platform/excel/sheet_model.h"
 
 #include <algorithm>
+#include <bit>
 #include <unordered_map>
 
 #include "platform/excel/errors.h"
@@ -40,6 +41,57 @@ class Transition {
   StyleId last_from_ = ~StyleId{0};
   StyleId last_to_ = 0;
 };
+
+// Maps old style ids to changed ones for a batch of changes: a cell's set of changes is a
+// bit mask over the batch, and each distinct (mask, style) pair is worked out once.
+class BatchTransition {
+ public:
+  BatchTransition(StyleTable& styles, std::span<const SheetModel::AreaChange> changes)
+      : styles_(styles), changes_(changes) {}
+
+  StyleId operator()(std::uint64_t mask, StyleId from) {
+    if (mask == last_mask_ && from == last_from_) return last_to_;
+    const Key key{mask, from};
+    auto it = done_.find(key);
+    StyleId to;
+    if (it != done_.end()) {
+      to = it->second;
+    } else {
+      Style style = styles_.Get(from);
+      for (std::uint64_t rest = mask; rest != 0; rest &= rest - 1) {
+        changes_[static_cast<std::size_t>(std::countr_zero(rest))].change(style);
+      }
+      to = styles_.Intern(style);
+      done_.emplace(key, to);
+    }
+    last_mask_ = mask;
+    last_from_ = from;
+    last_to_ = to;
+    return to;
+  }
+
+ private:
+  struct Key {
+    std::uint64_t mask;
+    StyleId from;
+    friend bool operator==(const Key&, const Key&) = default;
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& k) const {
+      return std::hash<std::uint64_t>()(k.mask * 0x9e3779b97f4a7c15ULL ^ k.from);
+    }
+  };
+  StyleTable& styles_;
+  std::span<const SheetModel::AreaChange> changes_;
+  std::unordered_map<Key, StyleId, KeyHash> done_;
+  std::uint64_t last_mask_ = 0;
+  StyleId last_from_ = 0;
+  StyleId last_to_ = 0;
+};
+
+bool WholeRowsOrColumns(const Area& a) {
+  return (a.col1 == 1 && a.col2 == kMaxColumns) || (a.row1 == 1 && a.row2 == kMaxRows);
+}
 
 }  // namespace
 
@@ -118,6 +170,64 @@ void SheetModel::Transform(const Area& area, const std::function<void(Style&)>& 
     } else {
       Materialize(row, area.col2);
       for (long c = area.col1; c <= area.col2; ++c) row.styles[c - 1] = map(row.styles[c - 1]);
+    }
+  }
+}
+
+void SheetModel::Transform(std::span<const AreaChange> changes) {
+  if (changes.empty()) return;
+  if (changes.size() > 64 || std::any_of(changes.begin(), changes.end(), [](const AreaChange& c) {
+        return WholeRowsOrColumns(c.area);
+      })) {
+    for (const AreaChange& c : changes) Transform(c.area, c.change);
+    return;
+  }
+  Area box = changes.front().area;
+  for (const AreaChange& c : changes) {
+    box = {std::min(box.row1, c.area.row1), std::min(box.col1, c.area.col1),
+           std::max(box.row2, c.area.row2), std::max(box.col2, c.area.col2)};
+  }
+  // Which changes reach each column of the box, and the runs of columns some change reaches.
+  std::vector<std::uint64_t> column_masks(static_cast<std::size_t>(box.col2 - box.col1 + 1), 0);
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    if (changes[i].changes_nothing) continue;
+    for (long c = changes[i].area.col1; c <= changes[i].area.col2; ++c) {
+      column_masks[static_cast<std::size_t>(c - box.col1)] |= std::uint64_t{1} << i;
+    }
+  }
+  std::vector<std::pair<long, long>> runs;
+  for (long c = box.col1; c <= box.col2; ++c) {
+    if (column_masks[static_cast<std::size_t>(c - box.col1)] == 0) continue;
+    if (!runs.empty() && runs.back().second == c - 1) {
+      runs.back().second = c;
+    } else {
+      runs.emplace_back(c, c);
+    }
+  }
+
+  EnsureRow(box.row2);
+  BatchTransition map(styles_, changes);
+  for (long r = box.row1; r <= box.row2; ++r) {
+    std::uint64_t row_mask = 0;
+    long last = 0;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+      const Area& a = changes[i].area;
+      if (a.row1 <= r && r <= a.row2) {
+        if (!changes[i].changes_nothing) row_mask |= std::uint64_t{1} << i;
+        last = std::max(last, a.col2);
+      }
+    }
+    if (last == 0) continue;
+    Row& row = rows_[r - 1];
+    Materialize(row, last);
+    if (row_mask == 0) continue;
+    for (const auto& [from, to] : runs) {
+      for (long c = from; c <= std::min(to, last); ++c) {
+        const std::uint64_t mask = row_mask & column_masks[static_cast<std::size_t>(c - box.col1)];
+        if (mask == 0) continue;
+        StyleId& id = row.styles[c - 1];
+        id = map(mask, id);
+      }
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -39,6 +40,19 @@ class SheetModel {
   StyleId CellStyle(long row, long column) const;
   // Changes the style of every cell of `area` (whole rows and columns included).
   void Transform(const Area& area, const std::function<void(Style&)>& change);
+  // One change of a batch: `change` applied to every cell of `area`.
+  struct AreaChange {
+    Area area;
+    std::function<void(Style&)> change;
+    // Known to leave every style of the sheet as it is: its cells are not visited, though
+    // their rows are laid out as Transform would lay them out for it.
+    bool changes_nothing = false;
+  };
+  // The changes as Transform would make them one after another, in one pass over the
+  // block they span: each cell takes, in order, the changes whose areas hold it, and a
+  // cell they leave as it was keeps its style id. Batches with whole rows or columns, or
+  // of more than 64 changes, are made one change after another.
+  void Transform(std::span<const AreaChange> changes);
   // Calls `visit` with the style id of every cell of `area`, each group of cells that
   // surely share a style once; stops when `visit` returns false.
   void ForEachStyle(const Area& area, const std::function<bool(StyleId)>& visit) const;

@@ -28,7 +28,12 @@ StyleTable::StyleTable() {
 
 StyleId StyleTable::Intern(const Style& style) {
   auto [it, inserted] = ids_.try_emplace(style, static_cast<StyleId>(styles_.size()));
-  if (inserted) styles_.push_back(style);
+  if (inserted) {
+    styles_.push_back(style);
+    for (int side = 0; side < kSideCount; ++side) {
+      if (!style.borders[side].IsNone()) sides_with_lines_ |= static_cast<std::uint8_t>(1u << side);
+    }
+  }
   return it->second;
 }
 

@@ -53,6 +53,8 @@ class StyleTable {
   StyleId Intern(const Style& style);
   const Style& Get(StyleId id) const { return styles_[id]; }
   std::size_t size() const { return styles_.size(); }
+  // Whether any style of the table draws a line on side `s`.
+  bool AnyLine(Side s) const { return (sides_with_lines_ >> static_cast<int>(s)) & 1u; }
 
   std::uint32_t InternFormat(const std::string& code);
   const std::string& Format(std::uint32_t id) const { return formats_[id]; }
@@ -63,6 +65,7 @@ class StyleTable {
   };
   std::vector<Style> styles_;
   std::unordered_map<Style, StyleId, Hash> ids_;
+  std::uint8_t sides_with_lines_ = 0;
   std::vector<std::string> formats_;
   std::unordered_map<std::string, std::uint32_t> format_ids_;
 };

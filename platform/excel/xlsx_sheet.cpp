@@ -44,6 +44,36 @@ std::string DefinedFooter(const detail::PageSetupData& d) {
   return footer;
 }
 
+// The pieces every cell of a sheet is written from: "<c r=\"" and the column's letters
+// for each column, and what follows the reference for each style ("\" s=\"5\"").
+class CellPieces {
+ public:
+  explicit CellPieces(const StylesPart& styles) {
+    style_attributes_.reserve(styles.xf_of_style.size());
+    for (const std::uint32_t xf : styles.xf_of_style) {
+      std::string attributes = "\"";
+      if (xf != 0) {
+        attributes += " s=\"";
+        AppendNumber(attributes, xf);
+        attributes += '"';
+      }
+      style_attributes_.push_back(std::move(attributes));
+    }
+  }
+
+  const std::string& Start(long column) {
+    while (static_cast<long>(starts_.size()) < column) {
+      starts_.push_back("<c r=\"" + ColumnName(static_cast<long>(starts_.size()) + 1));
+    }
+    return starts_[static_cast<std::size_t>(column - 1)];
+  }
+  const std::string& StyleAttributes(StyleId id) const { return style_attributes_[id]; }
+
+ private:
+  std::vector<std::string> starts_;
+  std::vector<std::string> style_attributes_;
+};
+
 // Sheet rows and cells. This runs over every cell of large sheets, so it appends to the
 // part's text directly and hands it on after each row; every value written here is a
 // number, a cell reference or a shared-string index.
@@ -51,15 +81,12 @@ void WriteSheetData(ooxml::PartStream& stream, const SheetModel& model, const St
                     const SharedStrings& strings) {
   std::string& out = stream.Text();
   out += "<sheetData>";
-  std::vector<std::string> column_names;  // "A", "B", ... as far as rows reach
+  CellPieces pieces(styles);
   char row_name[24];
   const auto& rows = model.Rows();
   for (long r = 1; r <= static_cast<long>(rows.size()); ++r) {
     const SheetModel::Row& row = rows[r - 1];
     const long stored = static_cast<long>(row.styles.size());
-    while (static_cast<long>(column_names.size()) < stored) {
-      column_names.push_back(ColumnName(static_cast<long>(column_names.size()) + 1));
-    }
     const std::string_view row_number(row_name,
                                       std::to_chars(row_name, row_name + sizeof row_name, r).ptr);
     const std::size_t row_start = out.size();
@@ -85,16 +112,9 @@ void WriteSheetData(ooxml::PartStream& stream, const SheetModel& model, const St
       const bool has_value = value != row.values.end() && value->first == c;
       const StyleId inherited = row.custom_format ? row.style : model.ColumnStyle(c);
       if (!has_value && id == inherited) continue;
-      out += "<c r=\"";
-      out += column_names[c - 1];
+      out += pieces.Start(c);
       out += row_number;
-      out += '"';
-      const std::uint32_t xf = styles.xf_of_style[id];
-      if (xf != 0) {
-        out += " s=\"";
-        AppendNumber(out, xf);
-        out += '"';
-      }
+      out += pieces.StyleAttributes(id);
       if (!has_value) {
         out += "/>";
         continue;

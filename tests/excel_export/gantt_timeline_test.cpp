@@ -46,6 +46,44 @@ TEST(GanttWeekColumns, KeysAndIndexesAcrossTheTurnOfTheYear) {
   EXPECT_THROW(Index(t, "NA"), AutomationError);
 }
 
+// The rule as written: walk the keys in column order.
+int WalkTheKeys(DaySerial day, const std::vector<std::string>& keys) {
+  const std::string year = std::to_string(ToCivil(day).year);
+  const int week = WeekOfYear(day);
+  for (size_t i = 1; i <= keys.size(); ++i) {
+    const std::string& key = keys[i - 1];
+    const size_t dot = key.find('.');
+    if (dot == std::string::npos || key.substr(0, dot) != year) continue;
+    const int key_week = std::stoi(key.substr(dot + 1));
+    if (week < key_week) return static_cast<int>(i) - 1;
+    if (week == key_week) return static_cast<int>(i);
+  }
+  return static_cast<int>(keys.size());
+}
+
+TEST(GanttWeekColumns, TheLookupAnswersEveryDateAsTheWalkOverTheKeys) {
+  std::vector<std::vector<std::string>> timelines;
+  for (DaySerial start : {DateSerial(2008, 12, 15), DateSerial(2011, 1, 2), DateSerial(2012, 2, 29),
+                          DateSerial(2015, 12, 27), DateSerial(2020, 6, 10)}) {
+    for (int days : {1, 6, 40, 380, 1100}) {
+      timelines.push_back(WeeksOf(start, start + days - 1).WeekKeys);
+    }
+  }
+  // Keys no writer makes: a year that comes back, a malformed key, weeks out of order.
+  timelines.push_back({"2009.50", "2010.2", "2009.52", "nonsense", "2010.1", "2010.30"});
+  for (const auto& keys : timelines) {
+    const WeekColumnLookup lookup(keys, static_cast<int>(keys.size()));
+    SCOPED_TRACE(keys.empty() ? std::string("no columns") : keys.front() + " .. " + keys.back());
+    const DaySerial first = DateSerial(2007, 1, 1);
+    for (DaySerial day = first; day < DateSerial(2023, 1, 1); ++day) {
+      ASSERT_EQ(lookup.Index(FormatDate(day), "사용할 수 없음"), WalkTheKeys(day, keys))
+          << FormatDate(day);
+    }
+    EXPECT_EQ(lookup.Index("사용할 수 없음", "사용할 수 없음"), 0);
+  }
+  EXPECT_EQ(WeekColumnLookup({"2009.50"}, 0).Index("NA", "사용할 수 없음"), 0);  // no columns
+}
+
 TEST(GanttDaySheet, BoundsWidenToWholeWeeks) {
   // A Sunday start and a Saturday finish stay where they are.
   const DaySheetBounds same = DaySheetBoundsFor(DateSerial(2024, 3, 3), DateSerial(2024, 3, 9));
