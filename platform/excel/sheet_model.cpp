@@ -1,7 +1,9 @@
 #include "platform/excel/sheet_model.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/excel/errors.h"
@@ -11,66 +13,105 @@ namespace taskvane::excel {
 
 namespace {
 
+// The style ids worked out so far by a change: a short list while it is short (most
+// changes meet a handful of styles, and then nothing is allocated), a hash map after.
+template <class Key, class Hash = std::hash<Key>>
+class TransitionCache {
+ public:
+  std::optional<StyleId> Find(const Key& key) const {
+    if (map_.empty()) {
+      for (std::size_t i = 0; i < count_; ++i) {
+        if (list_[i].first == key) return list_[i].second;
+      }
+      return std::nullopt;
+    }
+    auto it = map_.find(key);
+    if (it == map_.end()) return std::nullopt;
+    return it->second;
+  }
+  void Add(const Key& key, StyleId to) {
+    if (map_.empty() && count_ < list_.size()) {
+      list_[count_++] = {key, to};
+      return;
+    }
+    if (map_.empty()) map_.insert(list_.begin(), list_.end());
+    map_.emplace(key, to);
+  }
+
+ private:
+  std::array<std::pair<Key, StyleId>, 16> list_{};
+  std::size_t count_ = 0;
+  std::unordered_map<Key, StyleId, Hash> map_;
+};
+
 // Maps old style ids to changed ones, changing each distinct style once.
 class Transition {
  public:
   Transition(StyleTable& styles, const std::function<void(Style&)>& change)
       : styles_(styles), change_(change) {}
 
-  StyleId operator()(StyleId from) {
-    if (from == last_from_) return last_to_;
-    auto it = done_.find(from);
+  StyleId operator()(StyleId from) { return from == last_from_ ? last_to_ : Change(from); }
+
+ private:
+  StyleId Change(StyleId from) {
     StyleId to;
-    if (it != done_.end()) {
-      to = it->second;
+    if (const std::optional<StyleId> known = done_.Find(from)) {
+      to = *known;
     } else {
       Style style = styles_.Get(from);
       change_(style);
       to = styles_.Intern(style);
-      done_.emplace(from, to);
+      done_.Add(from, to);
     }
     last_from_ = from;
     last_to_ = to;
     return to;
   }
 
- private:
   StyleTable& styles_;
   const std::function<void(Style&)>& change_;
-  std::unordered_map<StyleId, StyleId> done_;
+  TransitionCache<StyleId> done_;
   StyleId last_from_ = ~StyleId{0};
   StyleId last_to_ = 0;
 };
 
 // Maps old style ids to changed ones for a batch of changes: a cell's set of changes is a
-// bit mask over the batch, and each distinct (mask, style) pair is worked out once.
+// bit mask over the batch, and each distinct (mask, style) pair is worked out once. Rows
+// visit few pairs, each over and over, so the latest ones are kept at hand.
 class BatchTransition {
  public:
   BatchTransition(StyleTable& styles, std::span<const SheetModel::AreaChange> changes)
       : styles_(styles), changes_(changes) {}
 
   StyleId operator()(std::uint64_t mask, StyleId from) {
-    if (mask == last_mask_ && from == last_from_) return last_to_;
+    if (mask == last_.mask && from == last_.from) return last_.to;
+    return Change(mask, from);
+  }
+
+ private:
+  StyleId Change(std::uint64_t mask, StyleId from) {
+    Recent& recent = recent_[(mask * 0x9e3779b97f4a7c15ULL + from) >> 58];
+    if (recent.mask == mask && recent.from == from) {
+      last_ = recent;
+      return recent.to;
+    }
     const Key key{mask, from};
-    auto it = done_.find(key);
     StyleId to;
-    if (it != done_.end()) {
-      to = it->second;
+    if (const std::optional<StyleId> known = done_.Find(key)) {
+      to = *known;
     } else {
       Style style = styles_.Get(from);
       for (std::uint64_t rest = mask; rest != 0; rest &= rest - 1) {
         changes_[static_cast<std::size_t>(std::countr_zero(rest))].change(style);
       }
       to = styles_.Intern(style);
-      done_.emplace(key, to);
+      done_.Add(key, to);
     }
-    last_mask_ = mask;
-    last_from_ = from;
-    last_to_ = to;
+    recent = {mask, from, to};
+    last_ = recent;
     return to;
   }
 
- private:
   struct Key {
     std::uint64_t mask;
     StyleId from;
@@ -81,12 +122,58 @@ class BatchTransition {
       return std::hash<std::uint64_t>()(k.mask * 0x9e3779b97f4a7c15ULL ^ k.from);
     }
   };
+  struct Recent {
+    std::uint64_t mask = 0;  // no cell has an empty mask
+    StyleId from = 0;
+    StyleId to = 0;
+  };
   StyleTable& styles_;
   std::span<const SheetModel::AreaChange> changes_;
-  std::unordered_map<Key, StyleId, KeyHash> done_;
-  std::uint64_t last_mask_ = 0;
-  StyleId last_from_ = 0;
-  StyleId last_to_ = 0;
+  TransitionCache<Key, KeyHash> done_;
+  std::array<Recent, 64> recent_{};
+  Recent last_;
+};
+
+// Which changes of a batch reach each column of the block it spans, and for the changes
+// reaching a row, the runs of columns where any of them does: the only cells of that row
+// the batch visits.
+class BatchColumns {
+ public:
+  BatchColumns(std::span<const SheetModel::AreaChange> changes, long first, long last)
+      : first_(first), masks_(static_cast<std::size_t>(last - first + 1), 0) {
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+      if (changes[i].changes_nothing) continue;
+      for (long c = changes[i].area.col1; c <= changes[i].area.col2; ++c) {
+        masks_[static_cast<std::size_t>(c - first_)] |= std::uint64_t{1} << i;
+      }
+    }
+  }
+
+  std::uint64_t Mask(long column) const {
+    return masks_[static_cast<std::size_t>(column - first_)];
+  }
+
+  const std::vector<std::pair<long, long>>& Runs(std::uint64_t row_mask) {
+    for (const auto& [mask, runs] : runs_) {
+      if (mask == row_mask) return runs;
+    }
+    std::vector<std::pair<long, long>> runs;
+    for (std::size_t i = 0; i < masks_.size(); ++i) {
+      if ((masks_[i] & row_mask) == 0) continue;
+      const long c = first_ + static_cast<long>(i);
+      if (!runs.empty() && runs.back().second == c - 1) {
+        runs.back().second = c;
+      } else {
+        runs.emplace_back(c, c);
+      }
+    }
+    return runs_.emplace_back(row_mask, std::move(runs)).second;
+  }
+
+ private:
+  long first_;
+  std::vector<std::uint64_t> masks_;
+  std::vector<std::pair<std::uint64_t, std::vector<std::pair<long, long>>>> runs_;
 };
 
 bool WholeRowsOrColumns(const Area& a) {
@@ -187,24 +274,7 @@ void SheetModel::Transform(std::span<const AreaChange> changes) {
     box = {std::min(box.row1, c.area.row1), std::min(box.col1, c.area.col1),
            std::max(box.row2, c.area.row2), std::max(box.col2, c.area.col2)};
   }
-  // Which changes reach each column of the box, and the runs of columns some change reaches.
-  std::vector<std::uint64_t> column_masks(static_cast<std::size_t>(box.col2 - box.col1 + 1), 0);
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    if (changes[i].changes_nothing) continue;
-    for (long c = changes[i].area.col1; c <= changes[i].area.col2; ++c) {
-      column_masks[static_cast<std::size_t>(c - box.col1)] |= std::uint64_t{1} << i;
-    }
-  }
-  std::vector<std::pair<long, long>> runs;
-  for (long c = box.col1; c <= box.col2; ++c) {
-    if (column_masks[static_cast<std::size_t>(c - box.col1)] == 0) continue;
-    if (!runs.empty() && runs.back().second == c - 1) {
-      runs.back().second = c;
-    } else {
-      runs.emplace_back(c, c);
-    }
-  }
-
+  BatchColumns columns(changes, box.col1, box.col2);
   EnsureRow(box.row2);
   BatchTransition map(styles_, changes);
   for (long r = box.row1; r <= box.row2; ++r) {
@@ -221,12 +291,10 @@ void SheetModel::Transform(std::span<const AreaChange> changes) {
     Row& row = rows_[r - 1];
     Materialize(row, last);
     if (row_mask == 0) continue;
-    for (const auto& [from, to] : runs) {
-      for (long c = from; c <= std::min(to, last); ++c) {
-        const std::uint64_t mask = row_mask & column_masks[static_cast<std::size_t>(c - box.col1)];
-        if (mask == 0) continue;
+    for (const auto& [from, to] : columns.Runs(row_mask)) {
+      for (long c = from; c <= to; ++c) {
         StyleId& id = row.styles[c - 1];
-        id = map(mask, id);
+        id = map(row_mask & columns.Mask(c), id);
       }
     }
   }

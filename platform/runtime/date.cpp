@@ -18,7 +18,17 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
 
 constexpr std::int64_t kEpochOffset = 25569;  // 1970-01-01 is day 25569
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+// The `width` last decimal digits of a value of 0 or more, with leading zeros.
+void PutDigits(char* to, int value, int width) {
+  for (int i = width - 1; i >= 0; --i) {
+    to[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+}
+
+bool IsLeap(int y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(int y, int m) {
   static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -131,15 +141,30 @@ std::optional<DaySerial> ParseDate(std::string_view text) {
 
 std::string FormatDate(DaySerial day) {
   const CivilDate c = ToCivil(day);
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
-  return buf;
+  if (c.year < 0 || c.year > 9999) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
+    return buf;
+  }
+  // Schedules ask for dates by the thousand: digits placed directly.
+  char buf[10] = {0, 0, 0, 0, '-', 0, 0, '-', 0, 0};
+  PutDigits(buf, c.year, 4);
+  PutDigits(buf + 5, c.month, 2);
+  PutDigits(buf + 8, c.day, 2);
+  return std::string(buf, sizeof buf);
 }
 
 std::string FormatDateTime(const DateTime& value) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, " %02d:%02d", value.minute / 60, value.minute % 60);
-  return FormatDate(value.day) + buf;
+  std::string text = FormatDate(value.day);
+  if (value.minute < 0 || value.minute >= 100 * 60) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, " %02d:%02d", value.minute / 60, value.minute % 60);
+    return text + buf;
+  }
+  char buf[6] = {' ', 0, 0, ':', 0, 0};
+  PutDigits(buf + 1, value.minute / 60, 2);
+  PutDigits(buf + 4, value.minute % 60, 2);
+  return text.append(buf, sizeof buf);
 }
 
 }  // namespace taskvane

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace taskvane {
 namespace {
 
@@ -40,9 +42,27 @@ TEST(DateTest, ParsesOnlyWellFormedDates) {
   EXPECT_EQ(ParseDate("2009/01/05"), DateSerial(2009, 1, 5));
   EXPECT_EQ(ParseDateTime("2009-01-15T17:00:00")->minute, 17 * 60);
   EXPECT_EQ(ParseDateTime("2009-01-15 24:00")->day, DateSerial(2009, 1, 16));
-  for (const char* bad : {"", "2009", "2009-02-30", "2009-13-01", "20090115", "2009-01-15x",
-                          "abc", "2009-01-15 25:00", "0099-01-01", "2009-01/15"}) {
+  for (const char* bad : {"", "2009", "2009-02-30", "2009-13-01", "20090115", "2009-01-15x", "abc",
+                          "2009-01-15 25:00", "0099-01-01", "2009-01/15"}) {
     EXPECT_FALSE(ParseDateTime(bad)) << bad;
+  }
+}
+
+TEST(DateTest, TextsAreYearMonthDayWithLeadingZeros) {
+  EXPECT_EQ(FormatDate(DateSerial(2009, 1, 5)), "2009-01-05");
+  EXPECT_EQ(FormatDateTime({DateSerial(2009, 1, 5), 0}), "2009-01-05 00:00");
+  EXPECT_EQ(FormatDateTime({DateSerial(2009, 1, 5), 23 * 60 + 59}), "2009-01-05 23:59");
+  // Every day from year 1 to 9999 and the years outside it read as printf would write them.
+  char expected[48];
+  for (DaySerial day = DateSerial(1, 1, 1) - 1000; day <= DateSerial(9999, 12, 31) + 400;
+       day += 37) {
+    const CivilDate c = ToCivil(day);
+    std::snprintf(expected, sizeof expected, "%04d-%02d-%02d", c.year, c.month, c.day);
+    ASSERT_EQ(FormatDate(day), expected) << day;
+  }
+  for (int minute : {-61, -1, 0, 59, 61, 1439, 5999, 6000, 100000}) {
+    std::snprintf(expected, sizeof expected, "2009-01-05 %02d:%02d", minute / 60, minute % 60);
+    EXPECT_EQ(FormatDateTime({DateSerial(2009, 1, 5), minute}), expected) << minute;
   }
 }
 
