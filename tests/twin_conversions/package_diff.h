@@ -5,7 +5,8 @@
 // cell by cell (value with its shared string resolved, style, type), then row by row
 // (height, style), column by column (width, style) and the rest of the sheet (merges,
 // views, page setup) element by element; a drawing shape by shape; any other part element
-// by element (its first difference).
+// by element (its first difference). The creation and change times of docProps/core.xml,
+// the moments of saving, are not compared.
 
 #include <functional>
 #include <map>

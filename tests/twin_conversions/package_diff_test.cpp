@@ -121,6 +121,22 @@ TEST(PackageDiff, ShapesAreComparedOneByOne) {
             "xl/drawings/drawing1.xml: shape 2: anchor/off[1] attributes: x=\"2\" / x=\"9\"");
 }
 
+TEST(PackageDiff, TheMomentsOfSavingAreNoDifferenceTheTitleIs) {
+  const auto core = [](const std::string& title, const std::string& moment) {
+    return PackageParts{{"docProps/core.xml", "<cp:coreProperties><dc:title>" + title +
+                                                  "</dc:title><dcterms:created>" + moment +
+                                                  "</dcterms:created><dcterms:modified>" + moment +
+                                                  "</dcterms:modified></cp:coreProperties>"}};
+  };
+  EXPECT_TRUE(
+      ComparePackages(core("일정", "2025-06-30T08:15:42Z"), core("일정", "2025-06-30T08:15:43Z"))
+          .differences.empty());
+  const PackageComparison retitled =
+      ComparePackages(core("일정", "2025-06-30T08:15:42Z"), core("계획", "2025-06-30T08:15:42Z"));
+  ASSERT_EQ(retitled.differences.size(), 1u);
+  EXPECT_NE(retitled.differences[0].find("docProps/core.xml"), std::string::npos);
+}
+
 // Two schedules that differ in one task, converted through the main window.
 class ChangedSchedule : public ::testing::Test {
  protected:
