@@ -8,6 +8,7 @@
 #include "platform/excel/sheet_model.h"
 #include "platform/excel/worksheet.h"
 #include "platform/excel/xlsx_sheet.h"
+#include "platform/ooxml/package_names.h"
 #include "platform/ooxml/xml_writer.h"
 
 namespace taskvane::excel {
@@ -17,8 +18,6 @@ namespace {
 constexpr const char* kSpreadsheetDrawing =
     "http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing";
 constexpr const char* kDrawingMain = "http://schemas.openxmlformats.org/drawingml/2006/main";
-constexpr const char* kPackageRelationships =
-    "http://schemas.openxmlformats.org/package/2006/relationships";
 constexpr const char* kImageRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
 constexpr long kEmuPerPoint = 12700;
@@ -142,7 +141,7 @@ FooterPictureParts WriteFooterPictureParts(const Worksheet& sheet) {
 
   ooxml::XmlWriter rels(parts.rels);
   rels.Declaration();
-  rels.Open("Relationships").Attr("xmlns", kPackageRelationships);
+  rels.Open("Relationships").Attr("xmlns", ooxml::kPackageRelationshipsNamespace);
 
   for (std::size_t i = 0; i < placed.size(); ++i) {
     const auto& p = *placed[i].picture;

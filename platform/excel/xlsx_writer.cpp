@@ -8,22 +8,17 @@
 #include "platform/excel/xlsx_sheet.h"
 #include "platform/excel/xlsx_styles.h"
 #include "platform/ooxml/document_properties.h"
+#include "platform/ooxml/package_names.h"
 #include "platform/ooxml/xml_writer.h"
 
 namespace taskvane::excel {
 
 namespace {
 
-constexpr const char* kContentTypes =
-    "http://schemas.openxmlformats.org/package/2006/content-types";
-constexpr const char* kPackageRelationships =
-    "http://schemas.openxmlformats.org/package/2006/relationships";
 constexpr const char* kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 constexpr const char* kRelationships =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-const std::string kRelationshipType =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-const std::string kOfficeType = "application/vnd.openxmlformats-officedocument.";
+const std::string kOfficeType(ooxml::kOfficeContentType);
 
 struct Relationship {
   std::string id, type, target;
@@ -33,11 +28,11 @@ std::string Relationships(const std::vector<Relationship>& list) {
   std::string out;
   ooxml::XmlWriter xml(out);
   xml.Declaration();
-  xml.Open("Relationships").Attr("xmlns", kPackageRelationships);
+  xml.Open("Relationships").Attr("xmlns", ooxml::kPackageRelationshipsNamespace);
   for (const auto& r : list) {
     xml.Open("Relationship")
         .Attr("Id", r.id)
-        .Attr("Type", kRelationshipType + r.type)
+        .Attr("Type", std::string(ooxml::kOfficeRelationshipType) + r.type)
         .Attr("Target", r.target)
         .Close();
   }
@@ -110,7 +105,7 @@ ooxml::Package WriteWorkbookPackage(const Worksheet& sheet) {
   {
     ooxml::XmlWriter xml(types);
     xml.Declaration();
-    xml.Open("Types").Attr("xmlns", kContentTypes);
+    xml.Open("Types").Attr("xmlns", ooxml::kContentTypesNamespace);
     auto default_type = [&](const char* extension, const std::string& type) {
       xml.Open("Default").Attr("Extension", extension).Attr("ContentType", type).Close();
     };

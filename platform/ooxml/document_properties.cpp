@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "platform/ooxml/package.h"
+#include "platform/ooxml/package_names.h"
 
 namespace taskvane::ooxml {
 
@@ -15,10 +16,6 @@ constexpr const char* kExtended =
     "http://schemas.openxmlformats.org/officeDocument/2006/extended-properties";
 constexpr const char* kVariantTypes =
     "http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes";
-constexpr const char* kPackageRelationships =
-    "http://schemas.openxmlformats.org/package/2006/relationships";
-constexpr const char* kOfficeRelationship =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 
 std::string CoreXml(const DocumentProperties& properties) {
   std::string out;
@@ -94,14 +91,14 @@ std::string PackageRelationships(std::string_view main_part) {
   std::string out;
   XmlWriter xml(out);
   xml.Declaration();
-  xml.Open("Relationships").Attr("xmlns", kPackageRelationships);
+  xml.Open("Relationships").Attr("xmlns", kPackageRelationshipsNamespace);
   auto relationship = [&](const char* id, const std::string& type, std::string_view target) {
     xml.Open("Relationship").Attr("Id", id).Attr("Type", type).Attr("Target", target).Close();
   };
-  relationship("rId1", std::string(kOfficeRelationship) + "officeDocument", main_part);
-  relationship("rId2", std::string(kPackageRelationships) + "/metadata/core-properties",
+  relationship("rId1", std::string(kOfficeRelationshipType) + "officeDocument", main_part);
+  relationship("rId2", std::string(kPackageRelationshipsNamespace) + "/metadata/core-properties",
                "docProps/core.xml");
-  relationship("rId3", std::string(kOfficeRelationship) + "extended-properties",
+  relationship("rId3", std::string(kOfficeRelationshipType) + "extended-properties",
                "docProps/app.xml");
   xml.Close();
   return out;
@@ -114,7 +111,7 @@ void WriteDocumentPropertyTypes(XmlWriter& types) {
       .Close();
   types.Open("Override")
       .Attr("PartName", "/docProps/app.xml")
-      .Attr("ContentType", "application/vnd.openxmlformats-officedocument.extended-properties+xml")
+      .Attr("ContentType", std::string(kOfficeContentType) + "extended-properties+xml")
       .Close();
 }
 

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "platform/ooxml/document_properties.h"
+#include "platform/ooxml/package_names.h"
 #include "platform/ooxml/xml_writer.h"
 #include "platform/powerpoint/pptx_writer.h"
 
@@ -11,12 +12,10 @@ namespace {
 
 using ooxml::XmlWriter;
 
-constexpr std::string_view kNsRels = "http://schemas.openxmlformats.org/package/2006/relationships";
-constexpr std::string_view kNsTypes =
-    "http://schemas.openxmlformats.org/package/2006/content-types";
-constexpr std::string_view kRel =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-constexpr std::string_view kType = "application/vnd.openxmlformats-officedocument.";
+constexpr std::string_view kNsRels = ooxml::kPackageRelationshipsNamespace;
+constexpr std::string_view kNsTypes = ooxml::kContentTypesNamespace;
+constexpr std::string_view kRel = ooxml::kOfficeRelationshipType;
+constexpr std::string_view kType = ooxml::kOfficeContentType;
 
 // Slide ids start at 256; master and layout ids share the range from 2^31.
 constexpr int kFirstSlideId = 256;

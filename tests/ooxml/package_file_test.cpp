@@ -12,6 +12,7 @@
 
 #include "platform/ooxml/package.h"
 #include "platform/runtime/automation_error.h"
+#include "tests/ooxml/folder_listing.h"
 
 namespace taskvane::ooxml {
 namespace {
@@ -32,19 +33,8 @@ class PackageFileTest : public ::testing::TestWithParam<TemporaryKind> {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  static std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::vector<std::string> Entries() const { return testing::EntriesOf(dir_); }
+  static std::string ReadFile(const fs::path& p) { return testing::ReadWhole(p); }
 
   // A package whose one streamed part runs `during` halfway through.
   static Package Interrupted(std::function<void()> during) {

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "platform/runtime/automation_error.h"
+#include "tests/ooxml/folder_listing.h"
 
 namespace taskvane::ooxml {
 namespace {
@@ -42,19 +43,8 @@ class PackageTest : public ::testing::Test {
     return package;
   }
 
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  static std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::vector<std::string> Entries() const { return testing::EntriesOf(dir_); }
+  static std::string ReadFile(const fs::path& p) { return testing::ReadWhole(p); }
 
   fs::path dir_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -46,6 +48,22 @@ inline PackageFacts CheckPackage(const std::string& path) {
     }
   }
   return result;
+}
+
+// What every saved package shows: Python reads it without a problem, the package
+// relationships name `main_part` and both property parts, these have their content types,
+// and the application is Taskvane.
+inline void ExpectDocumentPropertyParts(const PackageFacts& facts, const std::string& main_part) {
+  ASSERT_EQ(facts.status, 0) << facts.output;
+  EXPECT_TRUE(facts.problems.empty()) << facts.output;
+  EXPECT_EQ(facts["rel.officeDocument"], main_part);
+  EXPECT_EQ(facts["rel.core-properties"], "docProps/core.xml");
+  EXPECT_EQ(facts["rel.extended-properties"], "docProps/app.xml");
+  EXPECT_EQ(facts["type.docProps/core.xml"],
+            "application/vnd.openxmlformats-package.core-properties+xml");
+  EXPECT_EQ(facts["type.docProps/app.xml"],
+            "application/vnd.openxmlformats-officedocument.extended-properties+xml");
+  EXPECT_EQ(facts["app.Application"], "Taskvane");
 }
 
 }  // namespace taskvane::testing
