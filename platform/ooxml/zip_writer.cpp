@@ -23,7 +23,6 @@ constexpr std::uint16_t kUtf8NameFlag = 1 << 11;
 constexpr std::uint16_t kDeflated = 8;
 constexpr std::uint16_t kDosTime = 0;                        // 00:00:00
 constexpr std::uint16_t kDosDate = (0 << 9) | (1 << 5) | 1;  // 1980-01-01
-constexpr std::size_t kLocalHeaderSize = 30;
 constexpr std::size_t kCrcField = 14;  // crc, compressed size and size follow each other
 constexpr std::uint64_t kLimit = std::numeric_limits<std::uint32_t>::max();
 
