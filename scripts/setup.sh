@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Taskvane needs on Debian 12, skipping what is there.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang qt6-base-dev libpugixml-dev libzip-dev zlib1g-dev
-          libjpeg-dev libgtest-dev python3-openpyxl fonts-noto-cjk pkg-config
+packages=(cmake ninja-build g++ clang qt6-base-dev libpugixml-dev libexpat1-dev libzip-dev
+          zlib1g-dev libjpeg-dev libgtest-dev python3-openpyxl fonts-noto-cjk pkg-config
           libgsf-1-dev qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do

@@ -7,7 +7,7 @@
 #include "platform/project/calendar.h"
 #include "platform/project/mspdi_values.h"
 #include "platform/project/recurrence.h"
-#include "platform/project/xml_names.h"
+#include "platform/project/xml_fragment.h"
 
 namespace taskvane::project {
 namespace {
@@ -18,9 +18,9 @@ constexpr size_t kMaxWorkWeeks = 1000;
 constexpr size_t kMaxWorkingTimesPerDay = 16;
 constexpr int kMaxBaseDepth = 16;
 
-DayPattern ReadWorkingTimes(const pugi::xml_node& owner) {
+DayPattern ReadWorkingTimes(const XmlElement& owner) {
   DayPattern pattern;
-  ForEachChild(Child(owner, "WorkingTimes"), "WorkingTime", [&](const pugi::xml_node& time) {
+  ForEachChild(Child(owner, "WorkingTimes"), "WorkingTime", [&](const XmlElement& time) {
     if (pattern.size() >= kMaxWorkingTimesPerDay) return;
     auto from = ReadTimeOfDay(ChildText(time, "FromTime"));
     auto to = ReadTimeOfDay(ChildText(time, "ToTime"));
@@ -34,7 +34,7 @@ DayPattern ReadWorkingTimes(const pugi::xml_node& owner) {
 
 // The working times of a day entry: none when it is not a working day; a working day
 // written without times gets the ordinary 08:00-12:00, 13:00-17:00.
-DayPattern ReadDay(const pugi::xml_node& day) {
+DayPattern ReadDay(const XmlElement& day) {
   if (ReadFlag(ChildText(day, "DayWorking")).value_or(false) == false) return {};
   DayPattern pattern = ReadWorkingTimes(day);
   if (pattern.empty()) pattern = CalendarData::Standard().week[1];
@@ -46,23 +46,22 @@ struct DayRange {
   DaySerial last = -1;
 };
 
-std::optional<DayRange> ReadTimePeriod(const pugi::xml_node& owner) {
-  const pugi::xml_node period = Child(owner, "TimePeriod");
+std::optional<DayRange> ReadTimePeriod(const XmlElement& owner) {
+  const XmlElement period = Child(owner, "TimePeriod");
   auto from = ReadDateTime(ChildText(period, "FromDate"));
   auto to = ReadDateTime(ChildText(period, "ToDate"));
   if (!from || !to || to->day < from->day) return std::nullopt;
   return DayRange{from->day, to->day};
 }
 
-int ReadSmall(const pugi::xml_node& owner, std::string_view name, int fallback) {
+int ReadSmall(const XmlElement& owner, std::string_view name, int fallback) {
   auto value = ReadInteger(ChildText(owner, name));
   if (!value || *value < -1000000 || *value > 1000000) return fallback;
   return static_cast<int>(*value);
 }
 
 // Appends the days of one Exceptions entry, joining consecutive days into ranges.
-void ReadException(const pugi::xml_node& node, std::vector<CalendarException>& out,
-                   size_t& budget) {
+void ReadException(const XmlElement& node, std::vector<CalendarException>& out, size_t& budget) {
   auto range = ReadTimePeriod(node);
   if (!range || budget == 0) return;
   const DayPattern times = ReadDay(node);
@@ -95,12 +94,12 @@ void ReadException(const pugi::xml_node& node, std::vector<CalendarException>& o
   }
 }
 
-CalendarLayer ReadCalendar(const pugi::xml_node& node) {
+CalendarLayer ReadCalendar(const XmlElement& node) {
   CalendarLayer calendar;
   size_t budget = kMaxExceptionDays;
 
   std::vector<CalendarException> old_style;
-  ForEachChild(Child(node, "WeekDays"), "WeekDay", [&](const pugi::xml_node& day) {
+  ForEachChild(Child(node, "WeekDays"), "WeekDay", [&](const XmlElement& day) {
     auto type = ReadInteger(ChildText(day, "DayType"));
     if (!type) return;
     if (*type >= 1 && *type <= 7) {
@@ -113,22 +112,22 @@ CalendarLayer ReadCalendar(const pugi::xml_node& node) {
     }
   });
 
-  const pugi::xml_node exceptions = Child(node, "Exceptions");
+  const XmlElement exceptions = Child(node, "Exceptions");
   if (Child(exceptions, "Exception")) {
     budget = kMaxExceptionDays;
     ForEachChild(exceptions, "Exception",
-                 [&](const pugi::xml_node& e) { ReadException(e, calendar.exceptions, budget); });
+                 [&](const XmlElement& e) { ReadException(e, calendar.exceptions, budget); });
   } else {
     calendar.exceptions = std::move(old_style);
   }
   calendar.exceptions = NormalizeExceptions(std::move(calendar.exceptions));
 
-  ForEachChild(Child(node, "WorkWeeks"), "WorkWeek", [&](const pugi::xml_node& ww) {
+  ForEachChild(Child(node, "WorkWeeks"), "WorkWeek", [&](const XmlElement& ww) {
     if (calendar.work_weeks.size() >= kMaxWorkWeeks) return;
     auto range = ReadTimePeriod(ww);
     if (!range) return;
     WorkWeek week{range->first, range->last, {}};
-    ForEachChild(Child(ww, "WeekDays"), "WeekDay", [&](const pugi::xml_node& day) {
+    ForEachChild(Child(ww, "WeekDays"), "WeekDay", [&](const XmlElement& day) {
       auto type = ReadInteger(ChildText(day, "DayType"));
       if (type && *type >= 1 && *type <= 7 && !week.days[*type - 1]) {
         week.days[*type - 1] = ReadDay(day);
@@ -142,7 +141,7 @@ CalendarLayer ReadCalendar(const pugi::xml_node& node) {
 // A calendar entry of the file, read only as far as needed to choose calendars.
 struct CalendarEntry {
   std::optional<long long> uid;
-  pugi::xml_node node;
+  XmlElement node;
 };
 
 const CalendarEntry* FindByUid(const std::vector<CalendarEntry>& entries, long long uid) {
@@ -174,10 +173,10 @@ CalendarData Resolve(const std::vector<CalendarEntry>& entries, const CalendarEn
 
 }  // namespace
 
-CalendarData ReadProjectCalendar(const pugi::xml_node& calendars,
+CalendarData ReadProjectCalendar(const XmlElement& calendars,
                                  std::optional<long long> calendar_uid) {
   std::vector<CalendarEntry> entries;
-  ForEachChild(calendars, "Calendar", [&](const pugi::xml_node& node) {
+  ForEachChild(calendars, "Calendar", [&](const XmlElement& node) {
     entries.push_back({ReadInteger(ChildText(node, "UID")), node});
   });
   const CalendarEntry* chosen = calendar_uid ? FindByUid(entries, *calendar_uid) : nullptr;

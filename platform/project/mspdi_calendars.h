@@ -1,12 +1,11 @@
 #pragma once
 
-// The project's calendar from the Calendars of a Project XML document.
-
-#include <pugixml.hpp>
+// The project's calendar from the Calendars element of a Project XML document.
 
 #include <optional>
 
 #include "platform/project/schedule_data.h"
+#include "platform/project/xml_fragment.h"
 
 namespace taskvane::project {
 
@@ -14,7 +13,7 @@ namespace taskvane::project {
 // first; with its base calendars merged in. The Standard calendar when there is none.
 // Exceptions come from the Exceptions list (recurring ones expanded) when the calendar
 // has one, else from its old-style exception days (WeekDay with DayType 0).
-CalendarData ReadProjectCalendar(const pugi::xml_node& calendars,
+CalendarData ReadProjectCalendar(const XmlElement& calendars,
                                  std::optional<long long> calendar_uid);
 
 }  // namespace taskvane::project

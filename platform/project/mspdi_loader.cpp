@@ -1,9 +1,8 @@
 #include "platform/project/mspdi_loader.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
-#include <cstring>
+#include <deque>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -14,7 +13,8 @@
 #include "platform/project/mspdi_values.h"
 #include "platform/project/project.h"
 #include "platform/project/task_lines.h"
-#include "platform/project/xml_names.h"
+#include "platform/project/xml_fragment.h"
+#include "platform/project/xml_stream.h"
 
 namespace taskvane::project {
 namespace {
@@ -107,12 +107,12 @@ struct TaskLine {
   std::optional<long long> outline_level;
 };
 
-void ReadBaseline(const pugi::xml_node& node, TaskData& task) {
+void ReadBaseline(const XmlElement& node, TaskData& task) {
   BaselineData baseline;
   std::optional<long long> number;
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    const std::string_view name = LocalName(child);
-    const std::string_view text = child.child_value();
+  for (XmlElement child = node.first_child(); child; child = child.next_sibling()) {
+    const std::string_view name = child.name();
+    const std::string_view text = child.text();
     if (name == "Number")
       number = ReadInteger(text);
     else if (name == "Start")
@@ -134,7 +134,7 @@ void ReadBaseline(const pugi::xml_node& node, TaskData& task) {
   task.baselines.push_back(baseline);
 }
 
-void ReadExtendedAttribute(const pugi::xml_node& node, TaskData& task) {
+void ReadExtendedAttribute(const XmlElement& node, TaskData& task) {
   const auto field_id = ReadInteger(ChildText(node, "FieldID"));
   if (!field_id || *field_id < 0 || *field_id > 999999999) return;
   const long id = static_cast<long>(*field_id);
@@ -145,7 +145,7 @@ void ReadExtendedAttribute(const pugi::xml_node& node, TaskData& task) {
   task.custom_fields.push_back({id, std::string(ChildText(node, "Value"))});
 }
 
-TaskLine ReadTask(const pugi::xml_node& node) {
+TaskLine ReadTask(const XmlElement& node) {
   TaskLine line;
   TaskData& task = line.data;
   bool is_subproject = false;
@@ -153,11 +153,10 @@ TaskLine ReadTask(const pugi::xml_node& node) {
   bool has_remaining_duration = false;
   std::string_view subproject_name;
   const auto& elements = TaskElements();
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    if (child.type() != pugi::node_element) continue;
-    auto found = elements.find(LocalName(child));
+  for (XmlElement child = node.first_child(); child; child = child.next_sibling()) {
+    auto found = elements.find(child.name());
     if (found == elements.end()) continue;
-    const std::string_view text = child.child_value();
+    const std::string_view text = child.text();
     switch (found->second) {
       case TaskElement::kUid:
         line.uid = ReadInteger(text);
@@ -251,196 +250,351 @@ TaskLine ReadTask(const pugi::xml_node& node) {
   return line;
 }
 
-// The lines in ID order: by their IDs when those are exactly 1..n, else in file order
-// (a file with missing, repeated or skipped IDs is numbered as it is listed).
-std::vector<TaskData> InIdOrder(std::vector<TaskLine> lines) {
-  const size_t n = lines.size();
-  std::vector<size_t> slot_of_id(n + 1, n);
-  bool by_id = true;
-  for (size_t i = 0; i < n && by_id; ++i) {
-    const auto id = lines[i].id;
-    if (!id || *id < 1 || *id > static_cast<long long>(n) || slot_of_id[*id] != n) {
-      by_id = false;
-    } else {
-      slot_of_id[*id] = i;
+// A line's numbers as the file gives them, kept beside its task until the lines are put
+// in ID order.
+struct LineKeys {
+  std::optional<long long> id;
+  std::optional<long long> uid;
+  std::optional<long long> outline_level;
+};
+
+// An assignment as read; joined to its task and resource once the document is read.
+struct AssignmentLine {
+  long long task_uid = 0;
+  long long resource_uid = 0;
+  double units = 1;
+};
+
+size_t HeapBytes(const std::string& text) {
+  return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+// What a task line keeps beyond its fixed part: its texts, baselines and fields.
+size_t LineHeapBytes(const TaskData& task) {
+  size_t bytes = HeapBytes(task.name) + HeapBytes(task.subproject) +
+                 task.baselines.capacity() * sizeof(BaselineData) +
+                 task.custom_fields.capacity() * sizeof(CustomFieldValue);
+  for (const CustomFieldValue& field : task.custom_fields) bytes += HeapBytes(field.value);
+  return bytes;
+}
+
+// An entry of a hash map by UID: its node and its share of the buckets.
+constexpr size_t kUidEntryBytes = 48;
+// Each line, resource and assignment kept, with what it takes once the lines are joined
+// and ordered (the map of lines by UID, the permutation, the assignment in its task).
+constexpr size_t kLineBytes = sizeof(TaskData) + sizeof(LineKeys) + kUidEntryBytes + sizeof(size_t);
+constexpr size_t kResourceBytes = sizeof(std::string) + kUidEntryBytes;
+constexpr size_t kAssignmentBytes = sizeof(AssignmentLine) + sizeof(AssignmentData);
+
+// The tasks in ID order: by their IDs when those are exactly 1..n, else in file order
+// (a file with missing, repeated or skipped IDs is numbered as it is listed). The lines
+// are moved in place, so that the schedule is never held twice.
+void PutInIdOrder(std::deque<TaskData>& tasks, const std::deque<LineKeys>& keys) {
+  const size_t n = tasks.size();
+  std::vector<size_t> slot_of_line(n, n);
+  std::vector<bool> id_taken(n + 1, false);
+  for (size_t i = 0; i < n; ++i) {
+    const auto id = keys[i].id;
+    if (!id || *id < 1 || *id > static_cast<long long>(n) || id_taken[*id]) return;
+    id_taken[*id] = true;
+    slot_of_line[i] = static_cast<size_t>(*id - 1);
+  }
+  // Each cycle of the permutation is walked once, swapping each line into its slot.
+  for (size_t i = 0; i < n; ++i) {
+    while (slot_of_line[i] != i) {
+      const size_t slot = slot_of_line[i];
+      std::swap(tasks[i], tasks[slot]);
+      std::swap(slot_of_line[i], slot_of_line[slot]);
     }
   }
-  std::vector<TaskData> tasks;
-  tasks.reserve(n);
-  for (size_t i = 0; i < n; ++i) {
-    tasks.push_back(std::move(lines[by_id ? slot_of_id[i + 1] : i].data));
+}
+
+// Reads the document's root and its children as they stream past: the project's values,
+// and each task, resource and assignment as a small tree of its own, read into the
+// schedule when it ends. The calendars are kept whole until the end, since the project's
+// calendar and its base calendars are found by their UIDs.
+class ScheduleReader final : public XmlVisitor {
+ public:
+  ScheduleReader(std::string_view path, size_t document_bytes, const MspdiLimits& limits)
+      : path_(path),
+        kept_limit_(limits.kept_bytes),
+        element_limit_(std::max(limits.free_elements, document_bytes / limits.bytes_per_element)) {
+    project_.version = std::string(kApplicationVersion);
+    project_.views = DefaultViewNames();
   }
-  return tasks;
+
+  bool StartElement(std::string_view name, int depth, const XmlAttributes& attributes) override {
+    if (++elements_ > element_limit_) throw FileOpenError(path_, "파일의 요소가 너무 많습니다.");
+    if (depth == 1) {
+      CheckRoot(name, attributes.OwnNamespace());
+      return false;
+    }
+    if (depth == 2) return StartSection(name);
+    bool kept = false;
+    switch (section_) {
+      case Section::kCalendars:
+        kept = calendars_.Start(name, depth - 2);
+        break;
+      case Section::kTasks:
+      case Section::kResources:
+      case Section::kAssignments:
+        kept = StartItem(name, depth);
+        break;
+      case Section::kValue:
+      case Section::kNone:
+        break;
+    }
+    if (kept) CheckKeptBytes();
+    return kept;
+  }
+
+  void EndElement(std::string_view name, int depth, std::string_view text) override {
+    if (depth == 2) {
+      if (section_ == Section::kValue) ReadProjectValue(name, text);
+      if (section_ == Section::kCalendars) calendars_.End(0, text);
+      section_ = Section::kNone;
+    } else if (depth > 2 && section_ == Section::kCalendars) {
+      calendars_.End(depth - 2, text);
+      CheckKeptBytes();
+    } else if (depth > 2 && in_item_) {
+      Item().End(depth - 3, text);
+      if (depth == 3) EndItem();
+      CheckKeptBytes();
+    }
+  }
+
+  // The schedule, once the whole document has been read.
+  ProjectData Finish();
+
+ private:
+  enum class Section { kNone, kValue, kCalendars, kTasks, kResources, kAssignments };
+
+  void CheckRoot(std::string_view name, std::string_view uri) const {
+    if (name != "Project" || (!uri.empty() && !uri.starts_with(kNamespace))) {
+      throw FileOpenError(path_, "MS Project XML 파일이 아닙니다.");
+    }
+  }
+
+  // A child of the root: one of the lists (the first of each name counts) or a value.
+  bool StartSection(std::string_view name) {
+    auto first = [&](bool& seen, Section section) {
+      section_ = seen ? Section::kNone : section;
+      seen = true;
+    };
+    if (name == "Calendars") {
+      first(calendars_seen_, Section::kCalendars);
+      if (section_ == Section::kCalendars) calendars_.Start(name, 0);
+    } else if (name == "Tasks") {
+      first(tasks_seen_, Section::kTasks);
+    } else if (name == "Resources") {
+      first(resources_seen_, Section::kResources);
+    } else if (name == "Assignments") {
+      first(assignments_seen_, Section::kAssignments);
+    } else {
+      section_ = Section::kValue;
+      return true;
+    }
+    return false;
+  }
+
+  // An element inside one of the lists: an item of the list starts a tree of its own.
+  bool StartItem(std::string_view name, int depth) {
+    if (depth == 3) in_item_ = name == ItemName();
+    if (!in_item_) return false;
+    // Most of what Project writes of a task is never read: left out of its tree.
+    if (depth == 4 && section_ == Section::kTasks && !TaskElements().contains(name)) return false;
+    return Item().Start(name, depth - 3);
+  }
+
+  std::string_view ItemName() const {
+    return section_ == Section::kTasks       ? "Task"
+           : section_ == Section::kResources ? "Resource"
+                                             : "Assignment";
+  }
+
+  // The tree of the item being read: a task down to its values' own elements (a
+  // baseline's dates), a resource or an assignment down to its values.
+  XmlFragment& Item() {
+    return section_ == Section::kTasks       ? task_
+           : section_ == Section::kResources ? resource_
+                                             : assignment_;
+  }
+
+  void EndItem();
+  void ReadProjectValue(std::string_view name, std::string_view text);
+  void KeepTask(TaskLine line);
+
+  void CheckKeptBytes() const {
+    const size_t kept = tasks_.size() * kLineBytes + line_heap_bytes_ +
+                        project_.resource_names.capacity() * kResourceBytes + resource_heap_bytes_ +
+                        assignments_.size() * kAssignmentBytes + task_.bytes() + resource_.bytes() +
+                        assignment_.bytes() + calendars_.bytes();
+    if (kept > kept_limit_) throw FileOpenError(path_, "파일의 요소가 너무 많습니다.");
+  }
+
+  std::string_view path_;
+  size_t kept_limit_;
+  size_t element_limit_;
+  size_t elements_ = 0;
+  Section section_ = Section::kNone;
+  bool calendars_seen_ = false;
+  bool tasks_seen_ = false;
+  bool resources_seen_ = false;
+  bool assignments_seen_ = false;
+  bool in_item_ = false;
+  XmlFragment task_{2};
+  XmlFragment resource_{1};
+  XmlFragment assignment_{1};
+  XmlFragment calendars_{8};  // down to Calendar/WorkWeeks/.../WorkingTime/FromTime
+  size_t line_heap_bytes_ = 0;
+  size_t resource_heap_bytes_ = 0;
+
+  ProjectData project_;
+  std::optional<long long> calendar_uid_;
+  // Growing lists are kept in blocks, so that growing never holds them twice.
+  std::deque<TaskData> tasks_;
+  std::deque<LineKeys> keys_;
+  std::optional<TaskLine> summary_;
+  std::unordered_map<long long, int> resource_of_uid_;
+  std::deque<AssignmentLine> assignments_;
+};
+
+void ScheduleReader::ReadProjectValue(std::string_view name, std::string_view text) {
+  if (name == "StartDate") {
+    project_.start = ReadDateTime(text);
+  } else if (name == "FinishDate") {
+    project_.finish = ReadDateTime(text);
+  } else if (name == "StatusDate") {
+    project_.status_date = ReadDateTime(text);
+  } else if (name == "CurrentDate") {
+    project_.current_date = ReadDateTime(text);
+  } else if (name == "CalendarUID") {
+    calendar_uid_ = ReadInteger(text);
+  } else if (name == "MinutesPerDay") {
+    const long long minutes = ReadInteger(text).value_or(0);
+    if (minutes >= 1 && minutes <= 1440) project_.minutes_per_day = static_cast<int>(minutes);
+  } else if (name == "DefaultFinishTime") {
+    if (auto minute = ReadTimeOfDay(text); minute && *minute < 1440) {
+      project_.default_finish_minute = *minute;
+    }
+  } else if (name == "CurrencySymbol") {
+    if (text.size() <= kMaxCurrencySymbolBytes) project_.currency.symbol = text;
+  } else if (name == "CurrencySymbolPosition") {
+    const long long position = ReadInteger(text).value_or(-1);
+    if (position >= 0 && position <= 3) project_.currency.position = static_cast<int>(position);
+  } else if (name == "CurrencyDigits") {
+    const long long digits = ReadInteger(text).value_or(-1);
+    if (digits >= 0 && digits <= 4) project_.currency.digits = static_cast<int>(digits);
+  }
+}
+
+void ScheduleReader::EndItem() {
+  in_item_ = false;
+  const XmlElement item = Item().root();
+  if (section_ == Section::kTasks) {
+    KeepTask(ReadTask(item));
+  } else if (section_ == Section::kResources) {
+    const auto uid = ReadInteger(ChildText(item, "UID"));
+    const std::string_view name = ChildText(item, "Name");
+    if (!uid || name.empty() || resource_of_uid_.count(*uid)) return;
+    resource_of_uid_.emplace(*uid, static_cast<int>(project_.resource_names.size()));
+    resource_heap_bytes_ += HeapBytes(project_.resource_names.emplace_back(name));
+  } else {
+    const auto task_uid = ReadInteger(ChildText(item, "TaskUID"));
+    const auto resource_uid = ReadInteger(ChildText(item, "ResourceUID"));
+    if (!task_uid || !resource_uid) return;
+    double units = 1;
+    if (Child(item, "Units")) {
+      units = ReadNumber(ChildText(item, "Units")).value_or(1);
+      if (!(units >= 0 && units <= 1e6)) units = 1;
+    }
+    assignments_.push_back({*task_uid, *resource_uid, units});
+  }
+}
+
+// Tasks: only the direct children of the schedule's own task list (an inserted project
+// nests a whole schedule inside its task).
+void ScheduleReader::KeepTask(TaskLine line) {
+  const bool is_summary_line = line.id ? *line.id == 0 : line.uid == 0;
+  if (is_summary_line && !summary_) {
+    summary_ = std::move(line);
+    return;
+  }
+  if (tasks_.size() >= kMaxTasks) throw FileOpenError(path_, kTooManyTasks);
+  line.data.baselines.shrink_to_fit();
+  line.data.custom_fields.shrink_to_fit();
+  line_heap_bytes_ += LineHeapBytes(line.data);
+  tasks_.push_back(std::move(line.data));
+  keys_.push_back({line.id, line.uid, line.outline_level});
+}
+
+ProjectData ScheduleReader::Finish() {
+  project_.calendar = ReadProjectCalendar(calendars_.root(), calendar_uid_);
+  calendars_ = XmlFragment(0);
+  if (summary_) {
+    project_.percent_complete = summary_->data.percent_complete;
+    if (!project_.start) project_.start = summary_->data.start;
+    if (!project_.finish) project_.finish = summary_->data.finish;
+  }
+
+  // Assignments joined to their tasks and resources by UID.
+  std::unordered_map<long long, size_t> index_of_uid;
+  index_of_uid.reserve(tasks_.size());
+  for (size_t i = 0; i < tasks_.size(); ++i) {
+    if (keys_[i].uid && !tasks_[i].blank) index_of_uid.emplace(*keys_[i].uid, i);
+  }
+  for (const AssignmentLine& assignment : assignments_) {
+    auto task = index_of_uid.find(assignment.task_uid);
+    auto resource = resource_of_uid_.find(assignment.resource_uid);
+    if (task == index_of_uid.end() || resource == resource_of_uid_.end()) continue;
+    tasks_[task->second].assignments.push_back({resource->second, assignment.units});
+  }
+  assignments_ = {};
+
+  // A line without a level is at the top.
+  for (size_t i = 0; i < tasks_.size(); ++i) {
+    tasks_[i].outline_level = static_cast<int>(
+        std::clamp<long long>(keys_[i].outline_level.value_or(1), -(1 << 30), 1 << 30));
+  }
+  PutInIdOrder(tasks_, keys_);
+  keys_ = {};
+  project_.tasks.reserve(tasks_.size());
+  for (; !tasks_.empty(); tasks_.pop_front()) project_.tasks.push_back(std::move(tasks_.front()));
+  CheckOutlineLevels(project_.tasks, path_);
+  return std::move(project_);
 }
 
 }  // namespace
 
-// The memory the document tree will take, estimated from the bytes before parsing: the
-// parser makes one node of about 64 bytes per element and per run of text that is not
-// all blanks, and about 40 bytes per attribute. Zero bytes count as blanks, so that the
-// estimate holds for UTF-16 text as well. A text run is taken to start after the last
-// '>' before it: text holding a '>' of its own may be counted short, by at most one
-// node per element, so the true size stays below twice the estimate.
-size_t EstimatedTreeBytes(const char* buffer, size_t size) {
-  if (size == 0) return 0;
-  const char* const end = buffer + size;
-  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0; };
-  size_t nodes = 0;
-  const char* previous = buffer;  // just after the previous '<'
-  for (const char* lt = buffer; (lt = static_cast<const char*>(std::memchr(lt, '<', end - lt)));
-       previous = ++lt) {
-    const char* next = lt + 1;
-    while (next < end && next < lt + 3 && *next == 0) ++next;  // UTF-16: skip the zero byte
-    if (next < end && *next != '/') ++nodes;  // an element (or a comment, counted too)
-    // Text before this '<', back to the last '>', that is not all blanks.
-    for (const char* p = lt; p > previous && p[-1] != '>';) {
-      if (!blank(*--p)) {
-        ++nodes;
-        break;
-      }
-    }
-  }
-  const size_t attributes = static_cast<size_t>(std::count(buffer, end, '='));
-  return (nodes + 1) * 64 + attributes * 40;
+ProjectData LoadMspdi(char* buffer, std::size_t size, std::string_view path) {
+  return LoadMspdi(buffer, size, path, kMspdiLimits);
 }
 
-ProjectData LoadMspdi(char* buffer, std::size_t size, std::string_view path) {
+ProjectData LoadMspdi(const char* buffer, std::size_t size, std::string_view path,
+                      const MspdiLimits& limits) {
   if (size == 0) throw FileOpenError(path, "빈 파일입니다.");
-  if (EstimatedTreeBytes(buffer, size) > kMaxTreeBytes) {
-    throw FileOpenError(path, "파일의 요소가 너무 많습니다.");
-  }
-  pugi::xml_document document;
-  const pugi::xml_parse_result parsed =
-      document.load_buffer_inplace(buffer, size, pugi::parse_default, pugi::encoding_auto);
-  if (parsed.status == pugi::status_out_of_memory) {
-    throw FileOpenError(path, "파일을 읽을 메모리가 부족합니다.");
-  }
-  if (!parsed) {
-    if (parsed.status == pugi::status_no_document_element) {
-      throw FileOpenError(path, "MS Project XML 파일이 아닙니다.");
+  if (size > kMaxScheduleFileBytes) throw FileOpenError(path, "파일이 너무 큽니다.");
+  try {
+    ScheduleReader reader(path, size, limits);
+    const XmlResult result = ReadXml(buffer, size, reader, limits.parser_bytes);
+    switch (result.status) {
+      case XmlStatus::kOk:
+        return reader.Finish();
+      case XmlStatus::kNotXml:
+        throw FileOpenError(path, "MS Project XML 파일이 아닙니다.");
+      case XmlStatus::kMalformed:
+        throw FileOpenError(path, "XML 형식이 올바르지 않습니다. (" +
+                                      std::to_string(result.offset) + "번째 바이트 부근)");
+      case XmlStatus::kEntityDeclaration:
+        throw FileOpenError(path, "엔터티를 선언한 XML 파일은 읽을 수 없습니다.");
+      case XmlStatus::kTooDemanding:
+        throw FileOpenError(path, "파일의 요소가 너무 깊게 중첩되어 있거나 너무 큽니다.");
+      case XmlStatus::kOutOfMemory:
+        break;
     }
-    throw FileOpenError(path, "XML 형식이 올바르지 않습니다. (" + std::to_string(parsed.offset) +
-                                  "번째 바이트 부근)");
+  } catch (const std::bad_alloc&) {
   }
-  const pugi::xml_node root = document.document_element();
-  const std::string_view root_name = root.name();
-  const size_t colon = root_name.find(':');
-  const std::string namespace_attribute = colon == std::string_view::npos
-                                              ? "xmlns"
-                                              : "xmlns:" + std::string(root_name.substr(0, colon));
-  const std::string_view uri = root.attribute(namespace_attribute.c_str()).value();
-  if (LocalName(root) != "Project" || (!uri.empty() && !uri.starts_with(kNamespace))) {
-    throw FileOpenError(path, "MS Project XML 파일이 아닙니다.");
-  }
-
-  ProjectData project;
-  project.version = std::string(kApplicationVersion);
-  project.views = DefaultViewNames();
-  std::optional<long long> calendar_uid;
-  pugi::xml_node calendars, tasks_node, resources, assignments;
-  for (pugi::xml_node child = root.first_child(); child; child = child.next_sibling()) {
-    if (child.type() != pugi::node_element) continue;
-    const std::string_view name = LocalName(child);
-    const std::string_view text = child.child_value();
-    if (name == "StartDate") {
-      project.start = ReadDateTime(text);
-    } else if (name == "FinishDate") {
-      project.finish = ReadDateTime(text);
-    } else if (name == "StatusDate") {
-      project.status_date = ReadDateTime(text);
-    } else if (name == "CurrentDate") {
-      project.current_date = ReadDateTime(text);
-    } else if (name == "CalendarUID") {
-      calendar_uid = ReadInteger(text);
-    } else if (name == "MinutesPerDay") {
-      const long long minutes = ReadInteger(text).value_or(0);
-      if (minutes >= 1 && minutes <= 1440) project.minutes_per_day = static_cast<int>(minutes);
-    } else if (name == "DefaultFinishTime") {
-      if (auto minute = ReadTimeOfDay(text); minute && *minute < 1440) {
-        project.default_finish_minute = *minute;
-      }
-    } else if (name == "CurrencySymbol") {
-      if (text.size() <= kMaxCurrencySymbolBytes) project.currency.symbol = text;
-    } else if (name == "CurrencySymbolPosition") {
-      const long long position = ReadInteger(text).value_or(-1);
-      if (position >= 0 && position <= 3) project.currency.position = static_cast<int>(position);
-    } else if (name == "CurrencyDigits") {
-      const long long digits = ReadInteger(text).value_or(-1);
-      if (digits >= 0 && digits <= 4) project.currency.digits = static_cast<int>(digits);
-    } else if (name == "Calendars" && !calendars) {
-      calendars = child;
-    } else if (name == "Tasks" && !tasks_node) {
-      tasks_node = child;
-    } else if (name == "Resources" && !resources) {
-      resources = child;
-    } else if (name == "Assignments" && !assignments) {
-      assignments = child;
-    }
-  }
-  project.calendar = ReadProjectCalendar(calendars, calendar_uid);
-
-  // Tasks: only the direct children of the schedule's own task list (an inserted
-  // project nests a whole schedule inside its task).
-  std::vector<TaskLine> lines;
-  std::optional<TaskLine> summary;
-  bool too_many = false;
-  ForEachChild(tasks_node, "Task", [&](const pugi::xml_node& node) {
-    if (too_many) return;
-    TaskLine line = ReadTask(node);
-    const bool is_summary_line = line.id ? *line.id == 0 : line.uid == 0;
-    if (is_summary_line && !summary) {
-      summary = std::move(line);
-    } else if (lines.size() >= kMaxTasks) {
-      too_many = true;
-    } else {
-      lines.push_back(std::move(line));
-    }
-  });
-  if (too_many) throw FileOpenError(path, kTooManyTasks);
-  if (summary) {
-    project.percent_complete = summary->data.percent_complete;
-    if (!project.start) project.start = summary->data.start;
-    if (!project.finish) project.finish = summary->data.finish;
-  }
-
-  std::unordered_map<long long, size_t> index_of_uid;
-  index_of_uid.reserve(lines.size());
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].uid && !lines[i].data.blank) index_of_uid.emplace(*lines[i].uid, i);
-  }
-
-  // Resources by UID, and assignments joined to their tasks by UID.
-  std::unordered_map<long long, int> resource_of_uid;
-  ForEachChild(resources, "Resource", [&](const pugi::xml_node& node) {
-    const auto uid = ReadInteger(ChildText(node, "UID"));
-    const std::string_view name = ChildText(node, "Name");
-    if (!uid || name.empty() || resource_of_uid.count(*uid)) return;
-    resource_of_uid.emplace(*uid, static_cast<int>(project.resource_names.size()));
-    project.resource_names.emplace_back(name);
-  });
-  ForEachChild(assignments, "Assignment", [&](const pugi::xml_node& node) {
-    const auto task_uid = ReadInteger(ChildText(node, "TaskUID"));
-    const auto resource_uid = ReadInteger(ChildText(node, "ResourceUID"));
-    if (!task_uid || !resource_uid) return;
-    auto task = index_of_uid.find(*task_uid);
-    auto resource = resource_of_uid.find(*resource_uid);
-    if (task == index_of_uid.end() || resource == resource_of_uid.end()) return;
-    double units = 1;
-    if (Child(node, "Units")) {
-      units = ReadNumber(ChildText(node, "Units")).value_or(1);
-      if (!(units >= 0 && units <= 1e6)) units = 1;
-    }
-    lines[task->second].data.assignments.push_back({resource->second, units});
-  });
-
-  // A line without a level is at the top.
-  for (TaskLine& line : lines) {
-    line.data.outline_level = static_cast<int>(
-        std::clamp<long long>(line.outline_level.value_or(1), -(1 << 30), 1 << 30));
-  }
-  project.tasks = InIdOrder(std::move(lines));
-  CheckOutlineLevels(project.tasks, path);
-  return project;
+  throw FileOpenError(path, "파일을 읽을 메모리가 부족합니다.");
 }
 
 }  // namespace taskvane::project

@@ -3,7 +3,6 @@
 // as binary exception records.
 
 #include <gtest/gtest.h>
-#include <pugixml.hpp>
 
 #include <string>
 #include <vector>
@@ -15,10 +14,11 @@
 #include "platform/project/mpp/mpp_values.h"
 #include "platform/project/mspdi_calendars.h"
 #include "platform/project/mspdi_values.h"
-#include "platform/project/xml_names.h"
+#include "platform/project/xml_fragment.h"
 #include "tests/project/calendar_bytes.h"
 #include "tests/project/mpp_samples.h"
 #include "tests/project/test_files.h"
+#include "tests/project/xml_document.h"
 
 namespace taskvane::project::mpp {
 namespace {
@@ -68,11 +68,11 @@ TEST(MppSampleCalendars, EveryProjectCalendarAnswersLikeItsTwin) {
 
 // The calendar named `name` in a Project XML file, as the XML loader reads it.
 std::optional<CalendarData> XmlCalendarNamed(const std::string& path, std::string_view name) {
-  pugi::xml_document document;
-  if (!document.load_file(path.c_str())) return std::nullopt;
-  const pugi::xml_node calendars = Child(document.document_element(), "Calendars");
+  const XmlFragment document = testing::ReadXmlDocumentFile(path);
+  if (!document.root()) return std::nullopt;
+  const XmlElement calendars = Child(document.root(), "Calendars");
   std::optional<long long> uid;
-  ForEachChild(calendars, "Calendar", [&](const pugi::xml_node& calendar) {
+  ForEachChild(calendars, "Calendar", [&](const XmlElement& calendar) {
     if (!uid && ChildText(calendar, "Name") == name) uid = ReadInteger(ChildText(calendar, "UID"));
   });
   if (!uid) return std::nullopt;
@@ -112,7 +112,7 @@ TEST(MppSampleCalendars, BaseCalendarsOfSample1) {
 }
 
 // An Exceptions entry of Project XML as an exception record of formats 12 and 14.
-testing::Bytes BinaryRecordOf(const pugi::xml_node& node) {
+testing::Bytes BinaryRecordOf(const XmlElement& node) {
   auto number = [&](std::string_view name, int fallback) {
     return static_cast<int>(ReadInteger(ChildText(node, name)).value_or(fallback));
   };
@@ -125,11 +125,11 @@ testing::Bytes BinaryRecordOf(const pugi::xml_node& node) {
   r.month = number("Month", 0);
   r.month_day = number("MonthDay", 1);
   r.occurrences = number("Occurrences", 0);
-  const pugi::xml_node period = Child(node, "TimePeriod");
+  const XmlElement period = Child(node, "TimePeriod");
   r.first_day = ReadDateTime(ChildText(period, "FromDate"))->day;
   r.last_day = ReadDateTime(ChildText(period, "ToDate"))->day;
   DayPattern times;
-  ForEachChild(Child(node, "WorkingTimes"), "WorkingTime", [&](const pugi::xml_node& time) {
+  ForEachChild(Child(node, "WorkingTimes"), "WorkingTime", [&](const XmlElement& time) {
     const int from = *ReadTimeOfDay(ChildText(time, "FromTime"));
     const int to = *ReadTimeOfDay(ChildText(time, "ToTime"));
     times.push_back({from, to == 0 ? 1440 : to});
@@ -141,13 +141,12 @@ TEST(MppSampleCalendars, RecurringExceptionsExpandAsTheXmlLoaderExpandsThem) {
   // Project wrote these 27 patterns (every type, each with its last occurrence as the end
   // of its range); written as binary records they must give the same days.
   TV_REQUIRE_SAMPLE(path, "calendar-recurring-exceptions-project2016-mspdi.xml");
-  pugi::xml_document document;
-  ASSERT_TRUE(document.load_file(path.c_str()));
-  const pugi::xml_node calendar =
-      Child(Child(document.document_element(), "Calendars"), "Calendar");
+  const XmlFragment document = testing::ReadXmlDocumentFile(path);
+  ASSERT_TRUE(document.root());
+  const XmlElement calendar = Child(Child(document.root(), "Calendars"), "Calendar");
   std::vector<testing::Bytes> records;
   ForEachChild(Child(calendar, "Exceptions"), "Exception",
-               [&](const pugi::xml_node& node) { records.push_back(BinaryRecordOf(node)); });
+               [&](const XmlElement& node) { records.push_back(BinaryRecordOf(node)); });
   ASSERT_EQ(records.size(), 27u);
 
   const ProjectData twin = testing::LoadXmlFile(path);

@@ -3,7 +3,6 @@
 // calendar list and derived calendars.
 
 #include <gtest/gtest.h>
-#include <pugixml.hpp>
 
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "platform/project/mspdi_calendars.h"
 #include "platform/runtime/automation_error.h"
 #include "tests/project/calendar_bytes.h"
+#include "tests/project/xml_document.h"
 
 namespace taskvane::project::mpp {
 namespace {
@@ -237,9 +237,9 @@ TEST(MppExceptions, PatternsGiveTheDaysTheXmlReaderGivesForThem) {
     records.push_back(ExceptionRecord12(c.r, kMorning));
   }
   xml += "</Exceptions></Calendar></Calendars>";
-  pugi::xml_document document;
-  ASSERT_TRUE(document.load_string(xml.c_str()));
-  const CalendarData from_xml = project::ReadProjectCalendar(document.first_child(), 1);
+  const XmlFragment document = testing::ReadXmlDocument(xml);
+  ASSERT_TRUE(document.root());
+  const CalendarData from_xml = project::ReadProjectCalendar(document.root(), 1);
 
   CalendarData from_records = CalendarData::Standard();
   OverlayCalendar(from_records, ReadCalendarData(CalendarItem12(kAllDefault, records).view(), 12),
