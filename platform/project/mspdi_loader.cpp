@@ -286,6 +286,16 @@ constexpr size_t kLineBytes = sizeof(TaskData) + sizeof(LineKeys) + kUidEntryByt
 constexpr size_t kResourceBytes = sizeof(std::string) + kUidEntryBytes;
 constexpr size_t kAssignmentBytes = sizeof(AssignmentLine) + sizeof(AssignmentData);
 
+// The project's values that are read; the texts of the others are not gathered.
+bool IsProjectValue(std::string_view name) {
+  static constexpr std::string_view kNames[] = {
+      "StartDate",         "FinishDate",     "StatusDate",
+      "CurrentDate",       "CalendarUID",    "MinutesPerDay",
+      "DefaultFinishTime", "CurrencySymbol", "CurrencySymbolPosition",
+      "CurrencyDigits"};
+  return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+}
+
 // The tasks in ID order: by their IDs when those are exactly 1..n, else in file order
 // (a file with missing, repeated or skipped IDs is numbered as it is listed). The lines
 // are moved in place, so that the schedule is never held twice.
@@ -392,18 +402,29 @@ class ScheduleReader final : public XmlVisitor {
       first(assignments_seen_, Section::kAssignments);
     } else {
       section_ = Section::kValue;
-      return true;
+      return IsProjectValue(name);
     }
     return false;
   }
 
-  // An element inside one of the lists: an item of the list starts a tree of its own.
+  // An element inside one of the lists: an item of the list starts a tree of its own,
+  // which leaves out the item's elements that are never read (most of what Project
+  // writes, and its notes).
   bool StartItem(std::string_view name, int depth) {
     if (depth == 3) in_item_ = name == ItemName();
-    if (!in_item_) return false;
-    // Most of what Project writes of a task is never read: left out of its tree.
-    if (depth == 4 && section_ == Section::kTasks && !TaskElements().contains(name)) return false;
+    if (!in_item_ || (depth == 4 && !IsReadInItem(name))) return false;
     return Item().Start(name, depth - 3);
+  }
+
+  bool IsReadInItem(std::string_view name) const {
+    switch (section_) {
+      case Section::kTasks:
+        return TaskElements().contains(name);
+      case Section::kResources:
+        return name == "UID" || name == "Name";
+      default:
+        return name == "TaskUID" || name == "ResourceUID" || name == "Units";
+    }
   }
 
   std::string_view ItemName() const {

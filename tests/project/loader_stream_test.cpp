@@ -118,6 +118,22 @@ TEST(StreamedSchedule, EachLimitRefusesWithItsReason) {
   EXPECT_NE(Refusal(nested, limits).find("너무 깊게 중첩되어 있거나 너무 큽니다."),
             std::string::npos);
 
+  // Only the texts that are read are gathered: notes of 1 MB pass, a name of 1 MB not.
+  limits.parser_bytes = 512 << 10;
+  const std::string long_text(1 << 20, 'n');
+  const std::string notes = "<Notes>" + long_text + "</Notes>";
+  std::string noted =
+      ProjectXml(TaskXml(1, "Noted", 1, notes), "<Comments>" + long_text + "</Comments>");
+  noted.insert(noted.find("</Project>"),
+               "<Resources><Resource><UID>1</UID><Name>R</Name>" + notes +
+                   "</Resource></Resources><Assignments><Assignment><TaskUID>1</TaskUID>"
+                   "<ResourceUID>1</ResourceUID>" +
+                   notes + "</Assignment></Assignments>");
+  EXPECT_EQ(Refusal(noted, limits), "");
+  EXPECT_NE(Refusal(ProjectXml(TaskXml(1, long_text, 1)), limits)
+                .find("너무 깊게 중첩되어 있거나 너무 큽니다."),
+            std::string::npos);
+
   // Elements for the size: 50,000 empty ones of 4 bytes each.
   std::string empty;
   for (int i = 0; i < 50000; ++i) empty += "<a/>";
