@@ -280,9 +280,11 @@ size_t LineHeapBytes(const TaskData& task) {
 
 // An entry of a hash map by UID: its node and its share of the buckets.
 constexpr size_t kUidEntryBytes = 48;
-// Each line, resource and assignment kept, with what it takes once the lines are joined
-// and ordered (the map of lines by UID, the permutation, the assignment in its task).
-constexpr size_t kLineBytes = sizeof(TaskData) + sizeof(LineKeys) + kUidEntryBytes + sizeof(size_t);
+// Each line, resource and assignment kept, with what it takes at most once the document
+// is read: a line is held twice while the lines move into the schedule's list (its keys,
+// its entry in the map by UID and its place in the permutation are gone by then), an
+// assignment also in its task.
+constexpr size_t kLineBytes = 2 * sizeof(TaskData) + sizeof(LineKeys);
 constexpr size_t kResourceBytes = sizeof(std::string) + kUidEntryBytes;
 constexpr size_t kAssignmentBytes = sizeof(AssignmentLine) + sizeof(AssignmentData);
 
@@ -325,16 +327,17 @@ void PutInIdOrder(std::deque<TaskData>& tasks, const std::deque<LineKeys>& keys)
 // calendar and its base calendars are found by their UIDs.
 class ScheduleReader final : public XmlVisitor {
  public:
-  ScheduleReader(std::string_view path, size_t document_bytes, const MspdiLimits& limits)
-      : path_(path),
-        kept_limit_(limits.kept_bytes),
-        element_limit_(std::max(limits.free_elements, document_bytes / limits.bytes_per_element)) {
+  ScheduleReader(std::string_view path, const MspdiLimits& limits) : path_(path), limits_(limits) {
     project_.version = std::string(kApplicationVersion);
     project_.views = DefaultViewNames();
   }
 
-  bool StartElement(std::string_view name, int depth, const XmlAttributes& attributes) override {
-    if (++elements_ > element_limit_) throw FileOpenError(path_, "파일의 요소가 너무 많습니다.");
+  bool StartElement(std::string_view name, int depth, size_t offset,
+                    const XmlAttributes& attributes) override {
+    // Counted as the document is read, so that a flood is refused where it starts.
+    if (++elements_ > limits_.free_elements + offset / limits_.bytes_per_element) {
+      throw FileOpenError(path_, "파일의 요소가 너무 많습니다.");
+    }
     if (depth == 1) {
       CheckRoot(name, attributes.OwnNamespace());
       return false;
@@ -444,18 +447,18 @@ class ScheduleReader final : public XmlVisitor {
   void EndItem();
   void ReadProjectValue(std::string_view name, std::string_view text);
   void KeepTask(TaskLine line);
+  void JoinAssignments();
 
   void CheckKeptBytes() const {
     const size_t kept = tasks_.size() * kLineBytes + line_heap_bytes_ +
                         project_.resource_names.capacity() * kResourceBytes + resource_heap_bytes_ +
                         assignments_.size() * kAssignmentBytes + task_.bytes() + resource_.bytes() +
                         assignment_.bytes() + calendars_.bytes();
-    if (kept > kept_limit_) throw FileOpenError(path_, "파일의 요소가 너무 많습니다.");
+    if (kept > limits_.kept_bytes) throw FileOpenError(path_, "파일의 요소가 너무 많습니다.");
   }
 
   std::string_view path_;
-  size_t kept_limit_;
-  size_t element_limit_;
+  MspdiLimits limits_;
   size_t elements_ = 0;
   Section section_ = Section::kNone;
   bool calendars_seen_ = false;
@@ -533,8 +536,8 @@ void ScheduleReader::EndItem() {
   }
 }
 
-// Tasks: only the direct children of the schedule's own task list (an inserted project
-// nests a whole schedule inside its task).
+// A task of the schedule's own task list (the tasks of a schedule nested in an inserted
+// project's task are never items of it): the project summary line or the next line.
 void ScheduleReader::KeepTask(TaskLine line) {
   const bool is_summary_line = line.id ? *line.id == 0 : line.uid == 0;
   if (is_summary_line && !summary_) {
@@ -549,16 +552,8 @@ void ScheduleReader::KeepTask(TaskLine line) {
   keys_.push_back({line.id, line.uid, line.outline_level});
 }
 
-ProjectData ScheduleReader::Finish() {
-  project_.calendar = ReadProjectCalendar(calendars_.root(), calendar_uid_);
-  calendars_ = XmlFragment(0);
-  if (summary_) {
-    project_.percent_complete = summary_->data.percent_complete;
-    if (!project_.start) project_.start = summary_->data.start;
-    if (!project_.finish) project_.finish = summary_->data.finish;
-  }
-
-  // Assignments joined to their tasks and resources by UID.
+// Assignments joined to their tasks and resources by UID.
+void ScheduleReader::JoinAssignments() {
   std::unordered_map<long long, size_t> index_of_uid;
   index_of_uid.reserve(tasks_.size());
   for (size_t i = 0; i < tasks_.size(); ++i) {
@@ -571,6 +566,19 @@ ProjectData ScheduleReader::Finish() {
     tasks_[task->second].assignments.push_back({resource->second, assignment.units});
   }
   assignments_ = {};
+  resource_of_uid_ = {};
+}
+
+ProjectData ScheduleReader::Finish() {
+  project_.calendar = ReadProjectCalendar(calendars_.root(), calendar_uid_);
+  calendars_ = XmlFragment(0);
+  if (summary_) {
+    project_.percent_complete = summary_->data.percent_complete;
+    if (!project_.start) project_.start = summary_->data.start;
+    if (!project_.finish) project_.finish = summary_->data.finish;
+  }
+
+  JoinAssignments();
 
   // A line without a level is at the top.
   for (size_t i = 0; i < tasks_.size(); ++i) {
@@ -596,7 +604,7 @@ ProjectData LoadMspdi(const char* buffer, std::size_t size, std::string_view pat
   if (size == 0) throw FileOpenError(path, "빈 파일입니다.");
   if (size > kMaxScheduleFileBytes) throw FileOpenError(path, "파일이 너무 큽니다.");
   try {
-    ScheduleReader reader(path, size, limits);
+    ScheduleReader reader(path, limits);
     const XmlResult result = ReadXml(buffer, size, reader, limits.parser_bytes);
     switch (result.status) {
       case XmlStatus::kOk:

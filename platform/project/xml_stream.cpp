@@ -3,6 +3,7 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -160,8 +161,10 @@ class Reading {
       r.EndStretch(false);
       r.root_seen_ = true;
       const int depth = static_cast<int>(r.open_.size()) + 1;
-      const bool wanted =
-          r.visitor_.StartElement(LocalName(name), depth, XmlAttributes(name, attributes));
+      const XML_Index offset = XML_GetCurrentByteIndex(r.parser_);
+      const bool wanted = r.visitor_.StartElement(LocalName(name), depth,
+                                                  offset < 0 ? 0 : static_cast<std::size_t>(offset),
+                                                  XmlAttributes(name, attributes));
       r.open_.push_back({wanted, false, r.texts_.size()});
     });
   }
@@ -180,18 +183,18 @@ class Reading {
 
   // The texts gathered count against the parser's memory limit, as its own memory does.
   static void XMLCALL OnText(void* self, const XML_Char* text, int length) {
-    auto& r = *static_cast<Reading*>(self);
-    ++r.events_;
-    if (r.open_.empty() || r.failure_ || r.memory_.over_limit) return;
-    const OpenElement& element = r.open_.back();
-    if (!element.wanted || element.found) return;
-    const auto size = static_cast<std::size_t>(length);
-    if (r.texts_.size() + size > r.memory_.limit - r.memory_.used) {
-      r.memory_.over_limit = true;
-      XML_StopParser(r.parser_, XML_FALSE);
-      return;
-    }
-    r.texts_.append(text, size);
+    Guarded(self, [&](Reading& r) {
+      if (r.open_.empty() || r.memory_.over_limit) return;
+      const OpenElement& element = r.open_.back();
+      if (!element.wanted || element.found) return;
+      const auto size = static_cast<std::size_t>(length);
+      if (r.texts_.size() + size > r.memory_.limit - r.memory_.used) {
+        r.memory_.over_limit = true;
+        XML_StopParser(r.parser_, XML_FALSE);
+        return;
+      }
+      r.texts_.append(text, size);
+    });
   }
 
   static void XMLCALL OnCdataStart(void* self) {
@@ -229,13 +232,16 @@ class Reading {
   std::exception_ptr failure_;
 };
 
-// Sets the memory budget of this thread's parse and clears it again.
+// Sets the memory budget of this thread's parse, and gives back the one before.
 class MemoryScope {
  public:
-  explicit MemoryScope(ParserMemory& memory) { tls_memory = &memory; }
-  ~MemoryScope() { tls_memory = nullptr; }
+  explicit MemoryScope(ParserMemory& memory) : previous_(tls_memory) { tls_memory = &memory; }
+  ~MemoryScope() { tls_memory = previous_; }
   MemoryScope(const MemoryScope&) = delete;
   MemoryScope& operator=(const MemoryScope&) = delete;
+
+ private:
+  ParserMemory* previous_;
 };
 
 }  // namespace

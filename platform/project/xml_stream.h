@@ -31,9 +31,10 @@ class XmlAttributes {
 class XmlVisitor {
  public:
   virtual ~XmlVisitor() = default;
-  // An element starts at `depth` (the root element is at 1). Returns whether its text is
-  // wanted.
-  virtual bool StartElement(std::string_view name, int depth, const XmlAttributes& attributes) = 0;
+  // An element starts at `depth` (the root element is at 1), its tag `offset` bytes into
+  // the document. Returns whether its text is wanted.
+  virtual bool StartElement(std::string_view name, int depth, std::size_t offset,
+                            const XmlAttributes& attributes) = 0;
   // The element ends. `text` is its first stretch of text that is not all blanks (space,
   // tab, line end), a CDATA section counting as a stretch of its own, or "" when it has
   // none or its text was not wanted. Other markup (child elements, comments, processing

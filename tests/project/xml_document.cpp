@@ -13,7 +13,7 @@ namespace {
 class DocumentFeeder : public XmlVisitor {
  public:
   explicit DocumentFeeder(XmlFragment& fragment) : fragment_(fragment) {}
-  bool StartElement(std::string_view name, int depth, const XmlAttributes&) override {
+  bool StartElement(std::string_view name, int depth, std::size_t, const XmlAttributes&) override {
     return fragment_.Start(name, depth - 1);
   }
   void EndElement(std::string_view, int depth, std::string_view text) override {

@@ -20,8 +20,10 @@ constexpr std::size_t kRoomy = std::size_t{64} << 20;
 // Records each element as "name@depth" and each end as "/name=text".
 class Recorder : public XmlVisitor {
  public:
-  bool StartElement(std::string_view name, int depth, const XmlAttributes& attributes) override {
+  bool StartElement(std::string_view name, int depth, std::size_t offset,
+                    const XmlAttributes& attributes) override {
     events.push_back(std::string(name) + "@" + std::to_string(depth));
+    offsets.push_back(offset);
     namespaces.emplace_back(attributes.OwnNamespace());
     if (on_start) on_start(name);
     return wanted(name);
@@ -35,6 +37,7 @@ class Recorder : public XmlVisitor {
   std::function<void(std::string_view)> on_start;
   std::vector<std::string> events;
   std::vector<std::string> namespaces;
+  std::vector<std::size_t> offsets;
   std::string first_text;  // of the first element "a"
 };
 
@@ -76,6 +79,7 @@ TEST(XmlStream, NamesWithoutPrefixDepthsAndTheNamespaceATagBinds) {
   EXPECT_EQ(recorder.events,
             (std::vector<std::string>{"r@1", "a@2", "b@3", "/b=", "/a=", "c@2", "/c=t", "/r="}));
   EXPECT_EQ(recorder.namespaces, (std::vector<std::string>{"urn:p", "", "urn:q", "urn:c"}));
+  EXPECT_EQ(recorder.offsets, (std::vector<std::size_t>{0, 35, 38, 64}));
 
   // A text not asked for is not gathered.
   Recorder unwanted;
@@ -175,7 +179,7 @@ TEST(XmlStream, TokensAndTextsAcrossThePiecesOfALongDocument) {
 class FragmentFeeder : public XmlVisitor {
  public:
   explicit FragmentFeeder(XmlFragment& fragment) : fragment_(fragment) {}
-  bool StartElement(std::string_view name, int depth, const XmlAttributes&) override {
+  bool StartElement(std::string_view name, int depth, std::size_t, const XmlAttributes&) override {
     return fragment_.Start(name, depth - 1);
   }
   void EndElement(std::string_view, int depth, std::string_view text) override {
