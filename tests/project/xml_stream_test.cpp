@@ -11,6 +11,7 @@
 #include "platform/project/xml_fragment.h"
 #include "platform/project/xml_stream.h"
 #include "platform/runtime/automation_error.h"
+#include "tests/project/xml_document.h"
 
 namespace taskvane::project {
 namespace {
@@ -175,27 +176,10 @@ TEST(XmlStream, TokensAndTextsAcrossThePiecesOfALongDocument) {
   EXPECT_EQ(recorder.events[6], "/c=end");
 }
 
-// Feeds a fragment from a document, its root being the document's root.
-class FragmentFeeder : public XmlVisitor {
- public:
-  explicit FragmentFeeder(XmlFragment& fragment) : fragment_(fragment) {}
-  bool StartElement(std::string_view name, int depth, std::size_t, const XmlAttributes&) override {
-    return fragment_.Start(name, depth - 1);
-  }
-  void EndElement(std::string_view, int depth, std::string_view text) override {
-    fragment_.End(depth - 1, text);
-  }
-
- private:
-  XmlFragment& fragment_;
-};
-
 TEST(XmlFragment, KeepsItsLevelsInOrderAndFindsTheFirstOfAName) {
   XmlFragment fragment(2);
-  FragmentFeeder feeder(fragment);
-  const std::string xml =
-      "<r><a>1</a><b><c>2</c><d>3<e>deeper</e></d></b><a>4</a><a><![CDATA[5]]></a></r>";
-  ASSERT_EQ(ReadXml(xml.data(), xml.size(), feeder, kRoomy).status, XmlStatus::kOk);
+  ASSERT_TRUE(testing::ReadIntoFragment(
+      "<r><a>1</a><b><c>2</c><d>3<e>deeper</e></d></b><a>4</a><a><![CDATA[5]]></a></r>", fragment));
   const XmlElement root = fragment.root();
   ASSERT_TRUE(root);
   EXPECT_EQ(root.name(), "r");
@@ -211,8 +195,7 @@ TEST(XmlFragment, KeepsItsLevelsInOrderAndFindsTheFirstOfAName) {
   EXPECT_EQ(ChildText(Child(root, "missing"), "c"), "");
 
   // A new root starts a new fragment.
-  const std::string next = "<s><a>6</a></s>";
-  ASSERT_EQ(ReadXml(next.data(), next.size(), feeder, kRoomy).status, XmlStatus::kOk);
+  ASSERT_TRUE(testing::ReadIntoFragment("<s><a>6</a></s>", fragment));
   EXPECT_EQ(fragment.root().name(), "s");
   EXPECT_EQ(ChildText(fragment.root(), "a"), "6");
   EXPECT_FALSE(Child(fragment.root(), "b"));
