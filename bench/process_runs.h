@@ -22,18 +22,36 @@ struct ProcessRun {
   bool ok = false;  // exited with status 0
 };
 
-// Runs argv[0] with the arguments argv[1..], its output discarded.
-inline ProcessRun RunProcess(const std::vector<std::string>& argv) {
+// Runs argv[0] with the arguments argv[1..]. Its output is discarded, or gathered into
+// `output` (standard output and error together) when one is given.
+inline ProcessRun RunProcess(const std::vector<std::string>& argv, std::string* output = nullptr) {
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
+  int pipe_fds[2] = {-1, -1};
+  if (output != nullptr && pipe(pipe_fds) != 0) return {};
   std::fflush(nullptr);  // the child must not repeat what this process has printed
   const auto started = std::chrono::steady_clock::now();
   const pid_t child = fork();
   if (child == 0) {
-    if (freopen("/dev/null", "w", stdout) == nullptr) _exit(127);
+    if (output != nullptr) {
+      close(pipe_fds[0]);
+      dup2(pipe_fds[1], STDOUT_FILENO);
+      dup2(pipe_fds[1], STDERR_FILENO);
+    } else if (freopen("/dev/null", "w", stdout) == nullptr) {
+      _exit(127);
+    }
     execv(args[0], args.data());
     _exit(127);
+  }
+  if (output != nullptr) {
+    close(pipe_fds[1]);
+    char buffer[4096];
+    ssize_t got;
+    while (child > 0 && (got = read(pipe_fds[0], buffer, sizeof buffer)) > 0) {
+      output->append(buffer, static_cast<size_t>(got));
+    }
+    close(pipe_fds[0]);
   }
   ProcessRun run;
   if (child < 0) return run;
