@@ -8,6 +8,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/korean_qt_texts.h"
 #include "platform/qt/qt_services.h"
+#include "platform/runtime/local_time_zone.h"
 
 #ifndef TASKVANE_LITE
 #error "TASKVANE_LITE must be 0 or 1"
@@ -21,6 +22,7 @@ constexpr taskvane::BuildVariant kVariant =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  taskvane::SettleLocalTimeZone();
   QApplication app(argc, argv);
   // Menus and message boxes in a face that has the Korean glyphs.
   QFont font = QApplication::font();
