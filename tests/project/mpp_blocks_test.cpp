@@ -67,6 +67,23 @@ TEST(MppContainer, RootWithSiblingsIsDamage) {
   EXPECT_FALSE(CompoundFile::Open(hostile.vector()).has_value());
 }
 
+TEST(MppContainer, AFileCutShortOfItsSectorsIsNoticed) {
+  Bytes whole = CompoundFileBytes(kNoStream, 1);
+  ASSERT_EQ(whole.vector().size(), 3u * 512);  // header, the table, the directory
+  EXPECT_FALSE(IsCutShort(whole.vector()));
+  std::vector<std::uint8_t> cut = whole.vector();
+  cut.pop_back();
+  EXPECT_TRUE(IsCutShort(cut));
+  // Trailing sectors the table hands out to nothing may be missing.
+  std::vector<std::uint8_t> longer = whole.vector();
+  longer.resize(longer.size() + 512);
+  EXPECT_FALSE(IsCutShort(longer));
+  // A table sector past the end of the file.
+  std::vector<std::uint8_t> lost_table = whole.vector();
+  lost_table[0x4C] = 7;
+  EXPECT_TRUE(IsCutShort(lost_table));
+}
+
 TEST(MppBytes, ReadsStayInsideTheirWindow) {
   Bytes b;
   b.U32(0x11223344).U16(0xBEEF);
@@ -164,6 +181,30 @@ TEST(MppBytes, VarValuesSharingBytesAreDamage) {
   Bytes long_value;
   long_value.U32(1000).Zeros(1000);
   EXPECT_THROW(VarBlock(shared_meta.view(), long_value.view(), 14), AutomationError);
+}
+
+TEST(MppBytes, WipedVarStreamsAreDamage) {
+  Bytes meta;
+  meta.U32(0xFADFADBA).U32(0).U32(1).Zeros(12).U32(5).U32(0).U16(14).U16(0);
+  Bytes data;
+  data.U32(2).U16('a');
+  EXPECT_NO_THROW(VarBlock(meta.view(), data.view(), 14));
+  // A value of no length: what a data stream of zeros reads as.
+  EXPECT_THROW(VarBlock(meta.view(), Bytes().Zeros(6).view(), 14), AutomationError);
+  // A meta stream of zeros has no signature.
+  EXPECT_THROW(VarBlock(Bytes().Zeros(36).view(), data.view(), 14), AutomationError);
+}
+
+TEST(MppBytes, TaskAndResourceDataStartWithThreePlaceholders) {
+  Bytes meta;
+  meta.U32(0xFADFADBA).Zeros(12);
+  for (std::uint32_t offset : {0u, 4u, 8u, 12u}) meta.U32(0).U32(offset).Zeros(2);
+  Bytes data;
+  data.U16(0).U16(0xFFFF).U16(1).U16(0xFFFF).U16(2).U16(0xFFFF).U32(7);
+  EXPECT_TRUE(StartsWithPlaceholders(ReadFixedItems(meta.view(), data.view(), 10), 3));
+  EXPECT_FALSE(
+      StartsWithPlaceholders(ReadFixedItems(meta.view(), Bytes().Zeros(16).view(), 10), 3));
+  EXPECT_FALSE(StartsWithPlaceholders(ReadFixedItems(meta.view(), data.view(), 10), 5));
 }
 
 TEST(MppBytes, FieldMapPlacesFixedFieldsInTwoBlocksAndVarFieldsByKey) {

@@ -35,13 +35,6 @@ std::vector<std::string> MppSampleNames();
 // A sample's name as a test name: every character but letters and digits becomes "_".
 std::string SampleTestName(std::string_view name);
 
-// Whether this build reads binary schedules; until it does, every one is refused alike.
-#if __has_include("platform/project/mpp/mpp_loader.h")
-inline constexpr bool kMppReaderBuilt = true;
-#else
-inline constexpr bool kMppReaderBuilt = false;
-#endif
-
 // Opens each of those samples and calls `check` with it and its twin as the XML loader
 // reads it, inside a trace naming the file. False when there are no samples.
 bool ForEachSampleWithTwin(

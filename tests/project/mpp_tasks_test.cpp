@@ -66,13 +66,13 @@ TEST(MppTaskItems, TasksAndBlankLinesWithoutPlaceholdersOrDeletedItems) {
   Items f;
   f.storage.reserve(64);  // views into the storage must stay valid
   f.Placeholders();
-  f.Task(0, 0, 0);
-  f.Task(1, 1, 1);
-  f.Task(2, 2, 2, 0x02);  // deleted
+  f.Task(0, 0, 1);
+  f.Task(1, 1, 2);
+  f.Task(2, 2, 3, 0x02);  // deleted
   f.Blank(3, 3);
-  f.Task(4, 4, std::numeric_limits<double>::quiet_NaN());
-  f.Task(1, 5, 7);              // the same unique ID again: this later item counts
-  f.Add(0x00, Bytes().U16(9));  // too short for a unique ID
+  f.Add(0x00, Bytes().U32(4).U32(4).Zeros(16));  // no parallel item: no position
+  f.Task(1, 5, 7);                               // the same unique ID again: this later item counts
+  f.Add(0x00, Bytes().U16(9));                   // too short for a unique ID
   const Bytes map_bytes = TaskMap();
   const FieldMap map(map_bytes.view(), 12);
   const std::vector<TaskItem> lines = ReadTaskItems(map, f.items, f.items2, 12);
@@ -83,7 +83,7 @@ TEST(MppTaskItems, TasksAndBlankLinesWithoutPlaceholdersOrDeletedItems) {
   EXPECT_EQ(lines[1].stored_id, 3);
   EXPECT_FALSE(lines[1].position);
   EXPECT_EQ(lines[2].unique_id, 4);
-  EXPECT_FALSE(lines[2].position) << "a position that is not a number places nothing";
+  EXPECT_FALSE(lines[2].position) << "a task item without its parallel item";
   EXPECT_EQ(lines[3].unique_id, 1);
   EXPECT_EQ(lines[3].stored_id, 5);
   EXPECT_EQ(lines[3].position, 7.0);
@@ -100,6 +100,19 @@ TEST(MppTaskItems, TasksAndBlankLinesWithoutPlaceholdersOrDeletedItems) {
   EXPECT_TRUE(nine_lines[0].blank);
   EXPECT_FALSE(nine_lines[1].blank);
   EXPECT_EQ(nine_lines[1].stored_id, 3);
+}
+
+TEST(MppTaskItems, PositionsBelowOneOrNotANumberAreWipedData) {
+  const Bytes map_bytes = TaskMap();
+  const FieldMap map(map_bytes.view(), 12);
+  for (double position : {0.0, -3.0, std::numeric_limits<double>::quiet_NaN()}) {
+    Items f;
+    f.storage.reserve(64);
+    f.Placeholders();
+    f.Task(0, 0, 1);
+    f.Task(1, 1, position);
+    EXPECT_THROW(ReadTaskItems(map, f.items, f.items2, 12), AutomationError) << position;
+  }
 }
 
 TEST(MppTaskItems, AMapWithoutAFixedUniqueIdIsDamage) {
@@ -144,9 +157,9 @@ TEST(MppTaskOrder, LaterFormatsFollowThePositionAndPutBlankLinesAtTheirId) {
   const std::vector<TaskItem> unplaced{Line(31, 1, std::nullopt), Line(32, 50, std::nullopt, true),
                                        Line(33, 7, 2.0), Line(34, 8, 1.0)};
   EXPECT_EQ(UniqueIdsInOrder(unplaced, 12), (std::vector<std::int64_t>{31, 34, 33, 32}));
-  // Equal positions keep the file order.
+  // Two tasks in one place: a wiped or damaged stream.
   const std::vector<TaskItem> ties{Line(41, 1, 1.0), Line(42, 2, 1.0)};
-  EXPECT_EQ(UniqueIdsInOrder(ties, 12), (std::vector<std::int64_t>{41, 42}));
+  EXPECT_THROW(IdOrder(ties, 12), AutomationError);
 }
 
 // --- keyed block ---

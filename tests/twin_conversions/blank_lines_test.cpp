@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "tests/console/convert_recording_exporters.h"
-#include "tests/project/mpp_samples.h"
 #include "tests/twin_conversions/frm_main_conversions.h"
 
 namespace taskvane::testing {
@@ -19,9 +18,6 @@ TEST_P(BlankLines, EveryConversionStopsWithTheBlankLineMessage) {
   const std::filesystem::path schedule = std::filesystem::path(TASKVANE_SAMPLES_DIR) / GetParam();
   if (!std::filesystem::is_regular_file(schedule)) {
     GTEST_SKIP() << "sample schedule not available: " << GetParam();
-  }
-  if (schedule.extension() == ".mpp" && !project::testing::kMppReaderBuilt) {
-    GTEST_SKIP() << "this build refuses every binary schedule alike";
   }
   TempFolder folder;
   const ReportPeriods periods{{"2008-11-03", "2008-11-09", "2008-11-10", "2008-11-16"}};

@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "platform/project/mpp/damaged_file.h"
 #include "platform/project/mpp/item_blocks.h"
 #include "platform/project/mpp/mpp_values.h"
 
@@ -31,7 +32,7 @@ void ReadAssignments(const MppFile& file, const ResourceNames& resources,
   const std::optional<FieldLocation> task = map.Find(kAssignmentClass, kTaskField);
   const std::optional<FieldLocation> resource = map.Find(kAssignmentClass, kResourceField);
   const std::optional<FieldLocation> units = map.Find(kAssignmentClass, kUnitsField);
-  if (!unique_id || !task || !resource || resources.names.empty()) return;
+  if (!unique_id || !task || !resource) return;
 
   std::unordered_map<std::int64_t, std::size_t> line_of_task;
   line_of_task.reserve(lines.size());
@@ -55,6 +56,10 @@ void ReadAssignments(const MppFile& file, const ResourceNames& resources,
     const std::optional<std::int32_t> task_unique_id = Integer(fields, task);
     const std::optional<std::int32_t> resource_unique_id = Integer(fields, resource);
     if (!task_unique_id || !resource_unique_id) continue;
+    // No assignment of the project's own line to no one: a record of zeros is wiped data.
+    if (*assignment == 0 && *task_unique_id == 0 && *resource_unique_id == 0) {
+      ThrowDamaged("할당 기록 오류");
+    }
     auto line = line_of_task.find(*task_unique_id);
     auto named = resources.index_of_unique_id.find(*resource_unique_id);
     if (line == line_of_task.end() || named == resources.index_of_unique_id.end()) continue;

@@ -17,6 +17,11 @@ namespace taskvane::project::mpp {
 // True when `bytes` start with the compound-file signature.
 bool HasCompoundFileSignature(std::span<const std::uint8_t> bytes);
 
+// True when a compound file holds fewer sectors than its allocation table hands out, or
+// the table itself lies past the end: the file was cut short. Other damage to the header is
+// left to CompoundFile::Open.
+bool IsCutShort(std::span<const std::uint8_t> bytes);
+
 class CompoundFile {
  public:
   // Opens the container held in `bytes`, which must outlive the object; std::nullopt when

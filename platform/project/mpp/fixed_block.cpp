@@ -35,6 +35,14 @@ std::vector<FixedItem> ReadFixedItems(ByteView meta, ByteView data, std::size_t 
   return items;
 }
 
+bool StartsWithPlaceholders(const std::vector<FixedItem>& items, std::size_t count) {
+  if (items.size() < count) return false;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (items[i].data.U16(0) != i || items[i].data.U16(2) != 0xFFFF) return false;
+  }
+  return true;
+}
+
 std::size_t ParallelMetaItemBytes(ByteView fixed2_meta, std::size_t item_count) {
   if (item_count == 0 || fixed2_meta.size() <= kHeaderBytes) return 0;
   const std::size_t body = fixed2_meta.size() - kHeaderBytes;

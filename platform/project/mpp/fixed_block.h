@@ -35,6 +35,10 @@ struct FixedItem {
 // raises AutomationError 432.
 std::vector<FixedItem> ReadFixedItems(ByteView meta, ByteView data, std::size_t meta_item_bytes);
 
+// Whether the first `count` items are placeholders, as every task, resource and calendar
+// stream has them: data that starts with the item's index as u16, then 0xFFFF.
+bool StartsWithPlaceholders(const std::vector<FixedItem>& items, std::size_t count);
+
 // The meta item size of a Fixed2Meta stream whose items run parallel to `item_count`
 // FixedMeta items: what the stream holds divided by the count, as a whole number (its
 // header count is not reliable); 0 when there are no items.

@@ -27,6 +27,9 @@ ItemBlocks::ItemBlocks(const MppFile& file, const ItemKind& kind) : field_class_
   map_ = FieldMap(*map_item, file.Format());
 
   items_ = ReadFixedItems(ByteView(fixed_meta_), ByteView(fixed_data_), kind.meta_item_bytes);
+  if (!StartsWithPlaceholders(items_, kind.placeholders)) {
+    ThrowDamaged(std::string(kind.name) + " 고정 데이터 오류");
+  }
   const std::size_t meta2_item_bytes = ParallelMetaItemBytes(ByteView(fixed2_meta_), items_.size());
   items2_ = ReadFixedItems(ByteView(fixed2_meta_), ByteView(fixed2_data_), meta2_item_bytes);
   var_ = VarBlock(ByteView(var_meta_), ByteView(var_data_), file.Format());

@@ -24,24 +24,32 @@ struct ItemKind {
   std::uint32_t field_map_key_2000;  // the key Project 2000 files use instead
   bool parallel_items;               // whether the Fixed2 items are needed
   bool var_values;                   // whether the var block is needed
+  std::size_t placeholders;          // items the data stream starts with that hold nothing
   std::string_view name;             // "작업", for damage messages
 };
 
 inline constexpr ItemKind kTaskKind{
-    "TBkndTask", kTaskClass, kTaskMetaItemBytes, 0x00020014, 0x03000014, true, true, "작업"};
-inline constexpr ItemKind kResourceKind{"TBkndRsc", kResourceClass, kResourceMetaItemBytes,
-                                        0x00020015, 0x03000015,     false,
-                                        true,       "리소스"};
+    "TBkndTask", kTaskClass, kTaskMetaItemBytes, 0x00020014, 0x03000014, true, true, 3, "작업"};
+inline constexpr ItemKind kResourceKind{
+    "TBkndRsc", kResourceClass, kResourceMetaItemBytes, 0x00020015, 0x03000015, false, true,
+    3,          "리소스"};
 // Assignments are read from their fixed records alone.
-inline constexpr ItemKind kAssignmentKind{
-    "TBkndAssn", kAssignmentClass, kAssignmentMetaItemBytes, 0x00020017, 0x03000017, false, false,
-    "할당"};
+inline constexpr ItemKind kAssignmentKind{"TBkndAssn",
+                                          kAssignmentClass,
+                                          kAssignmentMetaItemBytes,
+                                          0x00020017,
+                                          0x03000017,
+                                          false,
+                                          false,
+                                          0,
+                                          "할당"};
 
 class ItemBlocks {
  public:
   // Reads the streams `kind` needs from `file`. FixedMeta, FixedData, the field map and,
-  // when needed, VarMeta and Var2Data must exist (else AutomationError 432, damaged file);
-  // the Fixed2 pair is read when needed and the file has it.
+  // when needed, VarMeta and Var2Data must exist, and the data must start with its
+  // placeholders (else AutomationError 432, damaged file); the Fixed2 pair is read when
+  // needed and the file has it.
   ItemBlocks(const MppFile& file, const ItemKind& kind);
   ItemBlocks(const ItemBlocks&) = delete;
   ItemBlocks& operator=(const ItemBlocks&) = delete;

@@ -108,6 +108,7 @@ std::uint8_t MaskOf(int format, const PropsStream& props) {
 }  // namespace
 
 MppFile MppFile::Open(std::span<const std::uint8_t> bytes) {
+  if (IsCutShort(bytes)) ThrowDamaged("파일의 끝부분 없음");
   std::optional<CompoundFile> container = CompoundFile::Open(bytes);
   if (!container) ThrowDamaged("복합 문서 구조 오류");
   const std::optional<std::vector<std::uint8_t>> compobj_bytes =
@@ -131,7 +132,12 @@ MppFile MppFile::Open(std::span<const std::uint8_t> bytes) {
   const std::optional<std::vector<std::uint8_t>> root_props =
       container->ReadStream("Props" + std::to_string(format), bytes.size());
   if (!root_props) ThrowDamaged("Props" + std::to_string(format) + " 스트림 없음");
-  const std::uint8_t mask = MaskOf(format, PropsStream(ByteView(*root_props)));
+  const PropsStream file_props{ByteView(*root_props)};
+  // Every file states whether it is protected, also when it is not.
+  if (!file_props.Find(kPasswordFlags)) {
+    ThrowDamaged("Props" + std::to_string(format) + " 스트림 항목 없음");
+  }
+  const std::uint8_t mask = MaskOf(format, file_props);
 
   MppFile file(std::move(*container), format, ApplicationMajorOf(compobj.application), mask,
                bytes.size());

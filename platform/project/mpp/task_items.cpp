@@ -64,8 +64,10 @@ std::vector<TaskItem> ReadTaskItems(const FieldMap& map, const std::vector<Fixed
       task.unique_id = *read_unique_id;
       if (id) task.stored_id = Integer(fields.Value(*id)).value_or(0);
       if (position) {
+        // Positions count from 1; a task item without its parallel item has none.
         const std::optional<double> place = fields.Value(*position).value_or(ByteView()).F64(0);
-        if (place && std::isfinite(*place)) task.position = place;
+        if (place && !(std::isfinite(*place) && *place >= 1)) ThrowDamaged("작업 위치 값 오류");
+        task.position = place;
       }
     }
     if (!seen.insert(task.unique_id).second) continue;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "platform/project/mpp/damaged_file.h"
+
 namespace taskvane::project::mpp {
 
 std::vector<std::size_t> IdOrder(const std::vector<TaskItem>& lines, int format) {
@@ -23,6 +25,12 @@ std::vector<std::size_t> IdOrder(const std::vector<TaskItem>& lines, int format)
   std::stable_sort(placed.begin(), placed.end(), [&](std::size_t a, std::size_t b) {
     return *lines[a].position < *lines[b].position;
   });
+  // Each task has a place of its own.
+  for (std::size_t k = 1; k < placed.size(); ++k) {
+    if (*lines[placed[k]].position == *lines[placed[k - 1]].position) {
+      ThrowDamaged("작업 위치 값 중복");
+    }
+  }
   std::stable_sort(by_id.begin(), by_id.end(), by_stored_id);
   // Line k (from 0) has ID k + 1: a line placed by its ID comes as soon as the lines
   // before it leave that ID free; what remains comes at the end.

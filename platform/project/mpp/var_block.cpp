@@ -13,7 +13,7 @@ constexpr std::size_t kHeaderBytes = 24;
 VarBlock::VarBlock(ByteView meta, ByteView data, int format) : data_(data) {
   if (meta.empty()) return;
   const std::uint32_t signature = meta.U32(0).value_or(1);
-  if (signature != kBlockSignature && signature != 0) ThrowDamaged("가변 블록 머리글 오류");
+  if (signature != kBlockSignature) ThrowDamaged("가변 블록 머리글 오류");
   const std::uint32_t count = meta.U32(8).value_or(0);
   const std::size_t entry_bytes = format == 9 ? 8 : 12;
   const std::size_t fits =
@@ -40,11 +40,18 @@ VarBlock::VarBlock(ByteView meta, ByteView data, int format) : data_(data) {
   offsets_.Seal();
   // Each value is its own stretch of the data stream. Values sharing bytes would let a
   // small file decode into far more text than it holds, so they count as damage.
+  // Every value holds at least one byte (an empty text keeps its terminator); values of
+  // no length are what a wiped data stream reads as.
   std::uint64_t total = 0;
+  bool empty_value = false;
   offsets_.ForEach([&](std::uint64_t, std::uint32_t offset) {
-    if (const std::optional<ByteView> value = ValueAt(offset)) total += 4 + value->size();
+    if (const std::optional<ByteView> value = ValueAt(offset)) {
+      total += 4 + value->size();
+      empty_value = empty_value || value->empty();
+    }
   });
   if (total > data_.size()) ThrowDamaged("가변 블록 값이 겹침");
+  if (empty_value) ThrowDamaged("가변 블록 값 길이 오류");
 }
 
 std::optional<ByteView> VarBlock::Find(std::int64_t unique_id, std::uint16_t key) const {
