@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -29,8 +30,10 @@ class ExcelExportTest : public ::testing::Test {
     frmMain.txtTitleExcel.Text = "전체 일정표";
     frmMain.txtPJTNameExcel.Text = "차세대 시스템 구축";
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // The process ID keeps two builds' runs of one test apart.
     folder = std::filesystem::temp_directory_path() /
-             ("tv_excel_export_" + std::string(info->test_suite_name()) + "_" + info->name());
+             ("tv_excel_export_" + std::to_string(::getpid()) + "_" +
+              std::string(info->test_suite_name()) + "_" + info->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
   }
