@@ -33,9 +33,13 @@ constexpr const char* kSaveFailed = "파워포인트 파일을 저장하지 못�
 // the task it stopped at, when it stopped in the task loop, and the reason.
 std::string NextWeekSlideWarning(int task_number, const AutomationError& error) {
   std::string text = "다음 주 슬라이드를 완성하지 못한 채 저장했습니다.";
-  if (task_number > 0)
-    text += " " + std::to_string(task_number) + "번째 작업에서 오류가 발생했습니다.";
-  return text + "\n" + error.Description;
+  // Appended piece by piece: GCC 12 warns falsely about a string sum starting with " ".
+  if (task_number > 0) {
+    text.append(" ")
+        .append(std::to_string(task_number))
+        .append("번째 작업에서 오류가 발생했습니다.");
+  }
+  return text.append("\n").append(error.Description);
 }
 
 // Slide 1, the last period: its two tables, the task loop, the merging and the period
